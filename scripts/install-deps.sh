@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Tavrolin need.
+# Usage: scripts/install-deps.sh [run|test]   (default: test, which is a superset)
+set -euo pipefail
+
+what=${1:-test}
+build_pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation fonts-wine)
+test_pkgs=(libgtest-dev googletest xvfb xauth openbox xdotool x11-utils x11-apps imagemagick)
+
+pkgs=("${build_pkgs[@]}")
+[ "$what" = test ] && pkgs+=("${test_pkgs[@]}")
+
+missing=()
+for p in "${pkgs[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "tavrolin: these Debian packages are missing: ${missing[*]}" >&2
+    echo "tavrolin: installing them needs root; run this as root or install sudo." >&2
+    exit 1
+fi
+
+echo "tavrolin: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

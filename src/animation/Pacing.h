@@ -1,0 +1,19 @@
+#pragma once
+
+#include <chrono>
+
+namespace tavrolin::animation {
+
+// One count of a step's pause. A step pauses slow-down x 20000 counts, so
+// 10 ms at slow-down 1 and 300 ms at 30, on any PC.
+constexpr std::chrono::nanoseconds countDuration{500};
+constexpr double countsPerSlowDown = 20000;
+constexpr double maxSlowDown = 30;
+
+// The pause of one step for a count. A count that is not a whole number of
+// at least 1 would never run down to zero; it gets a bounded pause instead:
+// nothing for zero, negative or not-a-number, a whole count rounded up
+// otherwise, never longer than the slowest setting's.
+std::chrono::nanoseconds pauseFor(double delayCount);
+
+} // namespace tavrolin::animation

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "animation/SceneGeometry.h"
+#include "surface/Toolkit.h"
+
+#include <string_view>
+
+namespace tavrolin::animation {
+
+constexpr std::string_view clearQuestion = "Vymazat graf pro novou animaci?";
+
+// The first stage of a run: asks whether to clear the graph (on every run
+// but the first), clears the glass side and the phase diagram, reads the
+// settings, computes the geometry and draws what stays in place.
+SceneGeometry startSequence(Toolkit& tk);
+
+} // namespace tavrolin::animation

@@ -1,0 +1,46 @@
+#include "Fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace tavrolin::qt {
+
+namespace {
+
+// Metric-compatible or look-alike free fonts first where the Windows
+// originals are absent; fontconfig picks the first one it has.
+QStringList familiesFor(FontFamily family)
+{
+    switch (family) {
+    case FontFamily::TimesNewRoman:
+        return {"Times New Roman", "Liberation Serif", "Tinos", "DejaVu Serif"};
+    case FontFamily::MsSansSerif:
+        return {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "DejaVu Sans"};
+    }
+    return {};
+}
+
+} // namespace
+
+void loadFonts()
+{
+    // Debian's fonts-wine ships an "MS Sans Serif" look-alike outside the
+    // fontconfig path.
+    static const char* const candidates[] = {"/usr/share/wine/fonts/ms_sans_serif.ttf"};
+    for (const char* path : candidates) QFontDatabase::addApplicationFont(QString::fromUtf8(path));
+}
+
+QFont fontFor(const std::optional<FontSpec>& spec)
+{
+    const FontSpec f = spec.value_or(windowSpec().defaultFont);
+    QFont font;
+    font.setFamilies(familiesFor(f.family));
+    font.setPixelSize(f.pixelSize());
+    font.setBold(f.bold);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStyleStrategy(QFont::PreferDefault);
+    return font;
+}
+
+} // namespace tavrolin::qt

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "window/Layout.h"
+
+#include <QFont>
+
+#include <optional>
+
+namespace tavrolin::qt {
+
+// Registers the substitutes for the layout's Windows fonts that are not
+// installed as system fonts. Call once after the QApplication exists.
+void loadFonts();
+
+// The font of a control: its own, or the window's default font.
+QFont fontFor(const std::optional<FontSpec>& spec);
+
+} // namespace tavrolin::qt

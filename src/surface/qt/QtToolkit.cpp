@@ -1,0 +1,155 @@
+#include "QtToolkit.h"
+
+#include "ColourMapping.h"
+#include "Conversions.h"
+#include "surface/Failure.h"
+#include "window/Layout.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+namespace tavrolin::qt {
+
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+std::string nameOf(ControlId id)
+{
+    return id == ControlId::Tavrolin ? std::string(windowSpec().title) : std::string(spec(id).name);
+}
+
+[[noreturn]] void wrongControl(ControlId id, const char* what)
+{
+    throw Failure(error::toolkit, "Ovládací prvek " + nameOf(id) + " není " + what + ".");
+}
+
+} // namespace
+
+QtToolkit::QtToolkit(BuiltWindow& window)
+    : built_(window), surface_(*window.window), wait_(&QtToolkit::waitAnsweringDesktop)
+{
+}
+
+template <class W> W* QtToolkit::widget(ControlId id, const char* what)
+{
+    W* w = qobject_cast<W*>(built_.widgets[indexOf(id)]);
+    if (!w) wrongControl(id, what);
+    return w;
+}
+
+QColor QtToolkit::colourOf(std::optional<Colour> colour) const
+{
+    return toQColor(colour.value_or(windowSpec().foreground));
+}
+
+// The surface has no other unit than pixels from the client area's corner.
+void QtToolkit::setPixelUnits() {}
+
+void QtToolkit::setPenWidth(std::int16_t width)
+{
+    if (width < 1) throw Failure(error::toolkit, "Neplatná šířka pera " + std::to_string(width) + ".");
+    surface_.setPenWidth(width);
+}
+
+void QtToolkit::drawLine(float x1, float y1, float x2, float y2, std::optional<Colour> colour)
+{
+    surface_.drawLine(QPointF(x1, y1), QPointF(x2, y2), colourOf(colour));
+}
+
+void QtToolkit::drawCircle(float x, float y, float radius, std::optional<Colour> colour)
+{
+    surface_.drawCircle(QPointF(x, y), radius, colourOf(colour));
+}
+
+std::string QtToolkit::getText(ControlId field) { return widget<QLineEdit>(field, "textové pole")->text().toStdString(); }
+
+void QtToolkit::setText(ControlId field, std::string_view text) { widget<QLineEdit>(field, "textové pole")->setText(qs(text)); }
+
+void QtToolkit::selectOption(ControlId button)
+{
+    auto* radio = widget<QRadioButton>(button, "přepínač");
+    if (radio->isChecked()) return;
+    radio->setChecked(true);
+    if (runClickHandler_) runClickHandler_(button);
+}
+
+std::int16_t QtToolkit::getScrollValue(ControlId scrollBar)
+{
+    return static_cast<std::int16_t>(widget<QScrollBar>(scrollBar, "posuvník")->value());
+}
+
+void QtToolkit::showControl(ControlId control)
+{
+    if (surface_.painted(control)) {
+        surface_.showPainted(control);
+        return;
+    }
+    if (QWidget* w = built_.widgets[indexOf(control)]) {
+        w->show();
+        return;
+    }
+    wrongControl(control, "ovládací prvek okna");
+}
+
+void QtToolkit::moveControl(ControlId control, float left, float top)
+{
+    const QPoint at(int(std::lround(left)), int(std::lround(top)));
+    if (surface_.painted(control)) {
+        surface_.movePainted(control, at);
+        return;
+    }
+    if (QWidget* w = built_.widgets[indexOf(control)]) {
+        w->move(at);
+        return;
+    }
+    wrongControl(control, "ovládací prvek okna");
+}
+
+void QtToolkit::closeWindow() { surface_.close(); }
+
+Answer QtToolkit::askYesNo(std::string_view prompt)
+{
+    QMessageBox box(QMessageBox::NoIcon, qs(windowSpec().title), qs(prompt), QMessageBox::Yes | QMessageBox::No,
+                    &surface_);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));
+    box.setDefaultButton(QMessageBox::Yes);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Yes) return Answer::Yes;
+    if (answer == QMessageBox::No) return Answer::No;
+    return Answer::Other;
+}
+
+std::string QtToolkit::textFromInteger(std::int16_t value) { return qt::textFromInteger(value); }
+std::string QtToolkit::textFromReal(double value) { return qt::textFromReal(value); }
+double QtToolkit::numberFromText(std::string_view text) { return qt::numberFromText(text); }
+
+void QtToolkit::pause(std::chrono::nanoseconds duration)
+{
+    surface_.flush();
+    ++stepsShown_;
+    wait_(duration);
+}
+
+void QtToolkit::waitAnsweringDesktop(std::chrono::nanoseconds duration)
+{
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + duration;
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        const auto left = deadline - steady_clock::now();
+        if (left <= nanoseconds{0}) return;
+        std::this_thread::sleep_for(std::min<nanoseconds>(left, milliseconds{5}));
+    }
+}
+
+} // namespace tavrolin::qt

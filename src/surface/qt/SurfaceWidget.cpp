@@ -1,0 +1,161 @@
+#include "SurfaceWidget.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavrolin::qt {
+
+namespace {
+
+// The scene is laid out for 800 x 581 pixels whatever the window's size; the
+// canvas is never smaller, so a restored window keeps the whole drawing.
+constexpr QSize minimumCanvas{800, 600};
+
+QPen penFor(const QColor& colour, int width)
+{
+    QPen pen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    return pen;
+}
+
+QRect boundsOf(QPointF a, QPointF b, int penWidth)
+{
+    const QRectF r = QRectF(a, b).normalized();
+    const int m = penWidth + 2;
+    return r.toAlignedRect().adjusted(-m, -m, m, m);
+}
+
+} // namespace
+
+SurfaceWidget::SurfaceWidget(QColor background, QWidget* parent) : QWidget(parent), background_(background)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    ensureCanvas(minimumCanvas);
+}
+
+void SurfaceWidget::ensureCanvas(QSize size)
+{
+    const QSize wanted = size.expandedTo(minimumCanvas).expandedTo(canvas_.size());
+    if (wanted == canvas_.size()) return;
+    QImage grown(wanted, QImage::Format_RGB32);
+    grown.fill(background_);
+    if (!canvas_.isNull()) {
+        QPainter p(&grown);
+        p.drawImage(0, 0, canvas_);
+    }
+    canvas_ = std::move(grown);
+}
+
+void SurfaceWidget::drawLine(QPointF from, QPointF to, const QColor& colour)
+{
+    QPainter p(&canvas_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(penFor(colour, penWidth_));
+    p.drawLine(from, to);
+    touch(boundsOf(from, to, penWidth_));
+}
+
+void SurfaceWidget::drawCircle(QPointF centre, qreal radius, const QColor& colour)
+{
+    QPainter p(&canvas_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(penFor(colour, penWidth_));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, radius, radius);
+    const QPointF r(radius, radius);
+    touch(boundsOf(centre - r, centre + r, penWidth_));
+}
+
+void SurfaceWidget::addPainted(ControlId id, const PaintedControl& control)
+{
+    painted_[indexOf(id)] = control;
+    if (control.visible) paintControl(control);
+}
+
+const PaintedControl* SurfaceWidget::painted(ControlId id) const
+{
+    const auto& slot = painted_[indexOf(id)];
+    return slot ? &*slot : nullptr;
+}
+
+void SurfaceWidget::showPainted(ControlId id)
+{
+    auto& control = painted_[indexOf(id)];
+    if (!control) return;
+    control->visible = true;
+    paintControl(*control);
+}
+
+void SurfaceWidget::movePainted(ControlId id, QPoint topLeft)
+{
+    auto& control = painted_[indexOf(id)];
+    if (!control) return;
+    // The uncovered part shows the background again, as a window does when
+    // a control moves away.
+    if (control->visible) fillBackground(control->rect);
+    control->rect.moveTopLeft(topLeft);
+    if (control->visible) paintControl(*control);
+}
+
+void SurfaceWidget::paintControl(const PaintedControl& control)
+{
+    QPainter p(&canvas_);
+    if (!control.image.isNull()) {
+        p.drawImage(control.rect.topLeft(), control.image);
+    } else {
+        p.fillRect(control.rect, control.background);
+        p.setFont(control.font);
+        p.setPen(Qt::black);
+        // A label high enough for two lines wraps its text; a one-line label
+        // lets a word that the substitute font makes a pixel too wide run
+        // on rather than drop to a line nobody sees.
+        const bool wraps = control.rect.height() >= 2 * QFontMetrics(control.font).height();
+        p.drawText(control.rect, int(control.alignment | Qt::AlignTop | (wraps ? Qt::TextWordWrap : 0)),
+                   control.text);
+    }
+    touch(control.rect);
+}
+
+void SurfaceWidget::fillBackground(const QRect& rect)
+{
+    QPainter p(&canvas_);
+    p.fillRect(rect, background_);
+    touch(rect);
+}
+
+void SurfaceWidget::touch(const QRect& rect) { dirty_ |= rect; }
+
+void SurfaceWidget::flush()
+{
+    const QRect area = dirty_ & rect();
+    dirty_ = QRect();
+    if (!area.isEmpty() && isVisible()) repaint(area);
+}
+
+void SurfaceWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    p.drawImage(event->rect(), canvas_, event->rect());
+}
+
+void SurfaceWidget::resizeEvent(QResizeEvent* event)
+{
+    ensureCanvas(size());
+    QWidget::resizeEvent(event);
+}
+
+void SurfaceWidget::closeEvent(QCloseEvent* event)
+{
+    if (mayClose && !mayClose()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace tavrolin::qt

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "surface/ControlId.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace tavrolin::qt {
+
+// A label or the image control: not a child window but something painted
+// into the drawing, so the drawing covers it and it covers the drawing,
+// in the order the program does it.
+struct PaintedControl {
+    QRect rect;
+    QString text;
+    QFont font;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    QColor background;
+    QImage image; // the image control's bitmap; null for a label
+    bool visible = false;
+};
+
+// The main window's client area. What is drawn goes into a retained image,
+// so it survives the window being covered; child controls lie above it.
+// Drawing is aliased: drawing a line again in another colour replaces every
+// pixel of it.
+class SurfaceWidget : public QWidget {
+public:
+    explicit SurfaceWidget(QColor background, QWidget* parent = nullptr);
+
+    void setPenWidth(int width) { penWidth_ = width; }
+    int penWidth() const { return penWidth_; }
+    void drawLine(QPointF from, QPointF to, const QColor& colour);
+    void drawCircle(QPointF centre, qreal radius, const QColor& colour);
+
+    void addPainted(ControlId id, const PaintedControl& control);
+    const PaintedControl* painted(ControlId id) const;
+    void showPainted(ControlId id);
+    void movePainted(ControlId id, QPoint topLeft);
+
+    const QImage& canvas() const { return canvas_; }
+
+    // Puts everything drawn since the last flush on the screen now.
+    void flush();
+
+    // Asked before the window closes; returning false keeps it open.
+    std::function<bool()> mayClose;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void paintControl(const PaintedControl& control);
+    void fillBackground(const QRect& rect);
+    void touch(const QRect& rect);
+    void ensureCanvas(QSize size);
+
+    QColor background_;
+    QImage canvas_;
+    int penWidth_ = 1;
+    QRect dirty_;
+    std::array<std::optional<PaintedControl>, controlCount> painted_;
+};
+
+} // namespace tavrolin::qt

@@ -1,0 +1,143 @@
+#include "WindowBuilder.h"
+
+#include "CaptionFrame.h"
+#include "ColourMapping.h"
+#include "Fonts.h"
+#include "window/Layout.h"
+
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <vector>
+
+// The images live in a static library; a static library's resources are
+// registered only when asked for by name.
+static void initResources() { Q_INIT_RESOURCE(tavrolin); }
+
+namespace tavrolin::qt {
+
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+void setBackground(QWidget* w, QColor colour)
+{
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Dark, QColor(128, 128, 128));
+    palette.setColor(QPalette::Light, Qt::white);
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
+QWidget* createWidget(const ControlSpec& c, QWidget* parent)
+{
+    switch (c.kind) {
+    case ControlKind::ScrollBar: {
+        auto* bar = new QScrollBar(Qt::Horizontal, parent);
+        const ScrollRange& r = windowSpec().scroll;
+        bar->setRange(r.minimum, r.maximum);
+        bar->setValue(r.value);
+        bar->setSingleStep(r.smallChange);
+        bar->setPageStep(r.largeChange);
+        // A dragged thumb reports its value once, when it is released.
+        bar->setTracking(false);
+        return bar;
+    }
+    case ControlKind::TextField:
+        return new QLineEdit(qs(c.caption), parent);
+    case ControlKind::Frame:
+        return new CaptionFrame(qs(c.caption), parent);
+    case ControlKind::CommandButton:
+        return new QPushButton(qs(c.caption), parent);
+    case ControlKind::OptionButton:
+        return new QRadioButton(qs(c.caption), parent);
+    case ControlKind::Window:
+    case ControlKind::Label:
+    case ControlKind::Image:
+        break;
+    }
+    return nullptr;
+}
+
+Qt::FocusPolicy focusPolicyFor(const ControlSpec& c)
+{
+    if (c.kind == ControlKind::Frame) return Qt::NoFocus;
+    return c.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
+PaintedControl paintedFor(const ControlSpec& c)
+{
+    PaintedControl p;
+    p.rect = QRect(c.left, c.top, c.width, c.height);
+    p.text = qs(c.caption);
+    p.font = fontFor(c.font);
+    p.alignment = c.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    p.background = toQColor(c.background);
+    if (c.kind == ControlKind::Image) p.image = axisLabelImage();
+    p.visible = c.visibleAtStart;
+    return p;
+}
+
+void chainTabOrder(const BuiltWindow& built)
+{
+    std::vector<const ControlSpec*> order;
+    for (const ControlSpec& c : layout())
+        if (built.widgets[indexOf(c.id)] && c.tabStop && c.tabIndex >= 0) order.push_back(&c);
+    std::ranges::sort(order, {}, &ControlSpec::tabIndex);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(built.widgets[indexOf(order[i - 1]->id)], built.widgets[indexOf(order[i]->id)]);
+}
+
+} // namespace
+
+QImage axisLabelImage()
+{
+    QImage image(QStringLiteral(":/tavrolin/sila_skla.bmp"));
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+BuiltWindow buildWindow()
+{
+    initResources();
+    const WindowSpec& ws = windowSpec();
+    BuiltWindow built;
+    built.window = std::make_unique<SurfaceWidget>(toQColor(ws.background));
+    SurfaceWidget* window = built.window.get();
+    window->setObjectName(qs(ws.title));
+    window->setWindowTitle(qs(windowCaption()));
+    window->setWindowIcon(QIcon(QStringLiteral(":/tavrolin/tavrolin.png")));
+    window->setFont(fontFor(std::nullopt));
+    setBackground(window, toQColor(ws.background));
+    window->resize(ws.clientWidth, ws.clientHeight);
+
+    for (const ControlSpec& c : layout()) {
+        if (c.kind == ControlKind::Label || c.kind == ControlKind::Image) {
+            window->addPainted(c.id, paintedFor(c));
+            continue;
+        }
+        QWidget* parent = c.container == ControlId::Tavrolin ? static_cast<QWidget*>(window)
+                                                              : built.widgets[indexOf(c.container)];
+        QWidget* w = createWidget(c, parent);
+        w->setObjectName(qs(c.name));
+        w->setGeometry(c.left, c.top, c.width, c.height);
+        w->setFont(fontFor(c.font));
+        w->setFocusPolicy(focusPolicyFor(c));
+        setBackground(w, toQColor(c.background));
+        w->setVisible(c.visibleAtStart);
+        built.widgets[indexOf(c.id)] = w;
+    }
+    chainTabOrder(built);
+    return built;
+}
+
+} // namespace tavrolin::qt

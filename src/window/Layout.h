@@ -1,0 +1,68 @@
+#pragma once
+
+#include "surface/Colour.h"
+#include "surface/ControlId.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace tavrolin {
+
+enum class ControlKind { Window, ScrollBar, TextField, Frame, CommandButton, OptionButton, Label, Image };
+
+enum class FontFamily { TimesNewRoman, MsSansSerif };
+
+struct FontSpec {
+    FontFamily family;
+    double points;
+    bool bold;
+
+    // The layout is drawn for a 96-dpi screen; fonts are sized in pixels so
+    // that it does not depend on the screen's setting.
+    int pixelSize() const;
+};
+
+enum class TextAlign { Left, Centre };
+
+// One control of the main window as the layout defines it. Positions are
+// pixels; inside a frame they are relative to the frame.
+struct ControlSpec {
+    ControlId id;
+    std::string_view name;
+    ControlKind kind;
+    ControlId container; // ControlId::Tavrolin for controls placed on the window
+    std::string_view caption;
+    int left, top, width, height;
+    std::optional<FontSpec> font; // none: the window's default font
+    Colour background;
+    bool visibleAtStart;
+    int tabIndex;  // -1: not in the tab order at all
+    bool tabStop;  // false: reachable by mouse, skipped by the Tab key
+    TextAlign align;
+};
+
+struct ScrollRange {
+    int minimum, maximum, value, smallChange, largeChange;
+};
+
+struct WindowSpec {
+    std::string_view title;
+    int clientWidth, clientHeight;
+    Colour background, foreground;
+    FontSpec defaultFont;
+    ScrollRange scroll; // of HScroll1
+    int axisLabelWidth, axisLabelHeight;
+};
+
+const WindowSpec& windowSpec();
+
+// Every control but the window itself, in the order they are created.
+std::span<const ControlSpec> layout();
+
+const ControlSpec& spec(ControlId id);
+
+// The window caption: the program name, " - " and the web address.
+std::string_view windowCaption();
+
+} // namespace tavrolin

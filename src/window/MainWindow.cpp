@@ -1,0 +1,45 @@
+#include "window/MainWindow.h"
+
+#include "window/HandlerTable.h"
+
+#include <algorithm>
+#include <new>
+
+namespace tavrolin {
+
+namespace {
+
+const HandlerEntry* find(ControlId control, Event event)
+{
+    const auto table = handlerTable();
+    const auto it = std::ranges::find_if(
+        table, [&](const HandlerEntry& e) { return e.control == control && e.event == event; });
+    return it == table.end() ? nullptr : &*it;
+}
+
+} // namespace
+
+bool MainWindow::handles(ControlId control, Event event) const { return find(control, event) != nullptr; }
+
+void MainWindow::runHandler(ControlId control, Event event)
+{
+    if (const HandlerEntry* entry = find(control, event)) entry->run(toolkit_);
+}
+
+std::optional<Failure> MainWindow::dispatch(ControlId control, Event event) noexcept
+{
+    try {
+        runHandler(control, event);
+        return std::nullopt;
+    } catch (const Failure& failure) {
+        return failure;
+    } catch (const std::bad_alloc&) {
+        return Failure(7, "Nedostatek paměti.");
+    } catch (const std::exception& e) {
+        return Failure(51, std::string("Vnitřní chyba: ") + e.what());
+    } catch (...) {
+        return Failure(51, "Vnitřní chyba.");
+    }
+}
+
+} // namespace tavrolin

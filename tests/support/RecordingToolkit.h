@@ -1,0 +1,103 @@
+#pragma once
+
+#include "surface/Toolkit.h"
+#include "window/MainWindow.h"
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavrolin::test {
+
+enum class Op {
+    SetPixelUnits,
+    SetPenWidth,
+    DrawLine,
+    DrawCircle,
+    GetText,
+    SetText,
+    SelectOption,
+    GetScrollValue,
+    ShowControl,
+    MoveControl,
+    CloseWindow,
+    AskYesNo,
+    Pause,
+};
+
+// One toolkit call as it was made, with the single-precision values that
+// were handed over.
+struct Call {
+    Op op;
+    std::array<float, 4> v{}; // line: x1 y1 x2 y2; circle: x y r; move: left top
+    std::optional<Colour> colour = std::nullopt;
+    ControlId control = ControlId::Tavrolin;
+    std::string text = {};
+    long long number = 0; // pen width, pause in nanoseconds
+};
+
+std::string describe(const Call& call);
+
+// A toolkit that records every call in order and keeps the controls' state
+// the way the real window does: option buttons are exclusive within their
+// frame and selecting one from code runs its click handler.
+class RecordingToolkit final : public Toolkit {
+public:
+    explicit RecordingToolkit(char decimalSeparator = ',') : separator_(decimalSeparator) {}
+
+    // Lets selectOption run click handlers; the window uses this toolkit.
+    void attach(MainWindow& window) { window_ = &window; }
+
+    std::vector<Call> calls;
+    std::deque<Answer> answers; // the question's answers, Yes when empty
+    // A call for which this answers true throws, as a broken toolkit would.
+    std::function<bool(const Call&)> failWhen;
+    void failOn(Op op) { failWhen = [op](const Call& c) { return c.op == op; }; }
+    bool closed = false;
+
+    void forget() { calls.clear(); }
+    std::vector<Call> only(Op op) const;
+    std::size_t count(Op op) const;
+
+    const std::string& text(ControlId field) const { return texts_[indexOf(field)]; }
+    void putText(ControlId field, std::string text) { texts_[indexOf(field)] = std::move(text); }
+    bool selected(ControlId button) const { return selected_[indexOf(button)]; }
+    // What a user's click does to an option button before its handler runs.
+    void choose(ControlId button);
+    void setScrollValue(std::int16_t value) { scroll_ = value; }
+    bool visible(ControlId control) const;
+
+    void setPixelUnits() override;
+    void setPenWidth(std::int16_t width) override;
+    void drawLine(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
+    void drawCircle(float x, float y, float radius, std::optional<Colour> colour) override;
+    using Toolkit::drawCircle;
+    using Toolkit::drawLine;
+    std::string getText(ControlId field) override;
+    void setText(ControlId field, std::string_view text) override;
+    void selectOption(ControlId button) override;
+    std::int16_t getScrollValue(ControlId scrollBar) override;
+    void showControl(ControlId control) override;
+    void moveControl(ControlId control, float left, float top) override;
+    void closeWindow() override;
+    Answer askYesNo(std::string_view prompt) override;
+    std::string textFromInteger(std::int16_t value) override;
+    std::string textFromReal(double value) override;
+    double numberFromText(std::string_view text) override;
+    void pause(std::chrono::nanoseconds duration) override;
+
+private:
+    void record(Call call);
+
+    char separator_;
+    MainWindow* window_ = nullptr;
+    std::array<std::string, controlCount> texts_{};
+    std::array<bool, controlCount> selected_{};
+    std::array<std::optional<bool>, controlCount> shown_{};
+    std::int16_t scroll_ = 1;
+};
+
+} // namespace tavrolin::test
