@@ -51,7 +51,9 @@ void EventBridge::runQueue()
     while (!queue_.empty() && !failed_) {
         const auto [control, event] = queue_.front();
         queue_.pop_front();
-        if (auto failure = mainWindow_.dispatch(control, event)) {
+        auto failure = mainWindow_.dispatch(control, event);
+        window_.window->flush();
+        if (failure) {
             failed_ = true;
             queue_.clear();
             report_(*failure);

@@ -118,6 +118,7 @@ void QtToolkit::closeWindow() { surface_.close(); }
 
 Answer QtToolkit::askYesNo(std::string_view prompt)
 {
+    surface_.flush();
     QMessageBox box(QMessageBox::NoIcon, qs(windowSpec().title), qs(prompt), QMessageBox::Yes | QMessageBox::No,
                     &surface_);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
@@ -143,12 +144,15 @@ void QtToolkit::pause(std::chrono::nanoseconds duration)
 void QtToolkit::waitAnsweringDesktop(std::chrono::nanoseconds duration)
 {
     using namespace std::chrono;
+    // Wakes at least every 16 ms to keep the window painted and answering
+    // the window manager's pings; sleeps to a fixed deadline so that short
+    // sleeps' overshoot does not add up.
     const auto deadline = steady_clock::now() + duration;
     for (;;) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        const auto left = deadline - steady_clock::now();
-        if (left <= nanoseconds{0}) return;
-        std::this_thread::sleep_for(std::min<nanoseconds>(left, milliseconds{5}));
+        const auto now = steady_clock::now();
+        if (now >= deadline) return;
+        std::this_thread::sleep_until(std::min(deadline, now + milliseconds{16}));
     }
 }
 

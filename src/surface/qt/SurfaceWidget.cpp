@@ -38,10 +38,35 @@ SurfaceWidget::SurfaceWidget(QColor background, QWidget* parent) : QWidget(paren
     ensureCanvas(minimumCanvas);
 }
 
+SurfaceWidget::~SurfaceWidget() { endPainting(); }
+
+QPainter& SurfaceWidget::painter()
+{
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&canvas_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setBrush(Qt::NoBrush);
+    }
+    return *painter_;
+}
+
+QPainter& SurfaceWidget::painterWithPen(const QColor& colour)
+{
+    QPainter& p = painter();
+    // Setting an equal pen still costs a state change; the plate's rows
+    // draw thousands of lines with one pen.
+    const QPen& current = p.pen();
+    if (current.color() != colour || current.width() != penWidth_) p.setPen(penFor(colour, penWidth_));
+    return p;
+}
+
+void SurfaceWidget::endPainting() { painter_.reset(); }
+
 void SurfaceWidget::ensureCanvas(QSize size)
 {
     const QSize wanted = size.expandedTo(minimumCanvas).expandedTo(canvas_.size());
     if (wanted == canvas_.size()) return;
+    endPainting();
     QImage grown(wanted, QImage::Format_RGB32);
     grown.fill(background_);
     if (!canvas_.isNull()) {
@@ -53,19 +78,13 @@ void SurfaceWidget::ensureCanvas(QSize size)
 
 void SurfaceWidget::drawLine(QPointF from, QPointF to, const QColor& colour)
 {
-    QPainter p(&canvas_);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(penFor(colour, penWidth_));
-    p.drawLine(from, to);
+    painterWithPen(colour).drawLine(from, to);
     touch(boundsOf(from, to, penWidth_));
 }
 
 void SurfaceWidget::drawCircle(QPointF centre, qreal radius, const QColor& colour)
 {
-    QPainter p(&canvas_);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(penFor(colour, penWidth_));
-    p.setBrush(Qt::NoBrush);
+    QPainter& p = painterWithPen(colour);
     p.drawEllipse(centre, radius, radius);
     const QPointF r(radius, radius);
     touch(boundsOf(centre - r, centre + r, penWidth_));
@@ -104,13 +123,13 @@ void SurfaceWidget::movePainted(ControlId id, QPoint topLeft)
 
 void SurfaceWidget::paintControl(const PaintedControl& control)
 {
-    QPainter p(&canvas_);
+    QPainter& p = painter();
     if (!control.image.isNull()) {
         p.drawImage(control.rect.topLeft(), control.image);
     } else {
         p.fillRect(control.rect, control.background);
         p.setFont(control.font);
-        p.setPen(Qt::black);
+        p.setPen(QPen(Qt::black));
         // A label high enough for two lines wraps its text; a one-line label
         // lets a word that the substitute font makes a pixel too wide run
         // on rather than drop to a line nobody sees.
@@ -123,8 +142,7 @@ void SurfaceWidget::paintControl(const PaintedControl& control)
 
 void SurfaceWidget::fillBackground(const QRect& rect)
 {
-    QPainter p(&canvas_);
-    p.fillRect(rect, background_);
+    painter().fillRect(rect, background_);
     touch(rect);
 }
 
@@ -132,6 +150,7 @@ void SurfaceWidget::touch(const QRect& rect) { dirty_ |= rect; }
 
 void SurfaceWidget::flush()
 {
+    endPainting();
     const QRect area = dirty_ & rect();
     dirty_ = QRect();
     if (!area.isEmpty() && isVisible()) repaint(area);
@@ -139,6 +158,7 @@ void SurfaceWidget::flush()
 
 void SurfaceWidget::paintEvent(QPaintEvent* event)
 {
+    endPainting();
     QPainter p(this);
     p.drawImage(event->rect(), canvas_, event->rect());
 }

@@ -3,6 +3,7 @@
 #include "surface/ControlId.h"
 
 #include <QFont>
+#include <QPainter>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace tavrolin::qt {
@@ -34,6 +36,7 @@ struct PaintedControl {
 class SurfaceWidget : public QWidget {
 public:
     explicit SurfaceWidget(QColor background, QWidget* parent = nullptr);
+    ~SurfaceWidget() override;
 
     void setPenWidth(int width) { penWidth_ = width; }
     int penWidth() const { return penWidth_; }
@@ -45,7 +48,11 @@ public:
     void showPainted(ControlId id);
     void movePainted(ControlId id, QPoint topLeft);
 
-    const QImage& canvas() const { return canvas_; }
+    const QImage& canvas()
+    {
+        endPainting();
+        return canvas_;
+    }
 
     // Puts everything drawn since the last flush on the screen now.
     void flush();
@@ -63,9 +70,16 @@ private:
     void fillBackground(const QRect& rect);
     void touch(const QRect& rect);
     void ensureCanvas(QSize size);
+    // One painter stays open on the canvas between flushes: a run draws some
+    // fifty thousand lines, and opening a painter for each would cost more
+    // than the drawing.
+    QPainter& painter();
+    QPainter& painterWithPen(const QColor& colour);
+    void endPainting();
 
     QColor background_;
     QImage canvas_;
+    std::unique_ptr<QPainter> painter_;
     int penWidth_ = 1;
     QRect dirty_;
     std::array<std::optional<PaintedControl>, controlCount> painted_;
