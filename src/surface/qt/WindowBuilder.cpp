@@ -51,6 +51,9 @@ QWidget* createWidget(const ControlSpec& c, QWidget* parent)
         bar->setPageStep(r.largeChange);
         // A dragged thumb reports its value once, when it is released.
         bar->setTracking(false);
+        // A scroll bar's keys run inverted by default in Qt; the right arrow
+        // key must make the animation slower, as the right arrow button does.
+        bar->setInvertedControls(false);
         return bar;
     }
     case ControlKind::TextField:
@@ -88,14 +91,43 @@ PaintedControl paintedFor(const ControlSpec& c)
     return p;
 }
 
-void chainTabOrder(const BuiltWindow& built)
+// The tab stops in the order of their tab positions. A group of option
+// buttons is one stop: Qt enters it at the group's first button in the
+// chain, so the selected button is kept first, and Tab lands on it, as in a
+// Windows dialog.
+void chainTabOrder(const std::vector<QWidget*>& stops)
 {
-    std::vector<const ControlSpec*> order;
+    std::vector<QWidget*> order = stops;
+    for (auto first = order.begin(); first != order.end();) {
+        const auto sameFrame = [&](QWidget* w) {
+            return qobject_cast<QRadioButton*>(w) && w->parentWidget() == (*first)->parentWidget();
+        };
+        const auto last = std::find_if_not(first, order.end(), sameFrame);
+        const auto selected = std::find_if(first, last, [](QWidget* w) {
+            auto* radio = qobject_cast<QRadioButton*>(w);
+            return radio && radio->isChecked();
+        });
+        if (selected != last) std::rotate(first, selected, selected + 1);
+        first = last == first ? first + 1 : last;
+    }
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void keepTabOrder(const BuiltWindow& built)
+{
+    std::vector<const ControlSpec*> specs;
     for (const ControlSpec& c : layout())
-        if (built.widgets[indexOf(c.id)] && c.tabStop && c.tabIndex >= 0) order.push_back(&c);
-    std::ranges::sort(order, {}, &ControlSpec::tabIndex);
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(built.widgets[indexOf(order[i - 1]->id)], built.widgets[indexOf(order[i]->id)]);
+        if (built.widgets[indexOf(c.id)] && c.tabStop && c.tabIndex >= 0) specs.push_back(&c);
+    std::ranges::sort(specs, {}, &ControlSpec::tabIndex);
+    std::vector<QWidget*> stops;
+    for (const ControlSpec* c : specs) stops.push_back(built.widgets[indexOf(c->id)]);
+
+    chainTabOrder(stops);
+    for (QWidget* w : stops)
+        if (auto* radio = qobject_cast<QRadioButton*>(w))
+            QObject::connect(radio, &QAbstractButton::toggled, built.window.get(), [stops](bool on) {
+                if (on) chainTabOrder(stops);
+            });
 }
 
 } // namespace
@@ -136,7 +168,7 @@ BuiltWindow buildWindow()
         w->setVisible(c.visibleAtStart);
         built.widgets[indexOf(c.id)] = w;
     }
-    chainTabOrder(built);
+    keepTabOrder(built);
     return built;
 }
 

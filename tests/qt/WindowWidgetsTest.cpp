@@ -1,0 +1,195 @@
+#include "WindowWidgetsTest.h"
+
+#include "surface/qt/Fonts.h"
+#include "surface/qt/Program.h"
+#include "window/Layout.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <memory>
+#include <set>
+
+using namespace tavrolin;
+
+namespace {
+
+std::unique_ptr<qt::Program> program;
+
+QString name(ControlId id) { return QString::fromUtf8(spec(id).name.data(), qsizetype(spec(id).name.size())); }
+
+std::string field(ControlId id) { return program->toolkit().getText(id); }
+
+bool checked(ControlId id) { return qobject_cast<QRadioButton*>(program->widget(id))->isChecked(); }
+
+} // namespace
+
+void WindowWidgetsTest::init()
+{
+    qt::loadFonts();
+    program = std::make_unique<qt::Program>();
+    QVERIFY(program->load());
+    program->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program->window()));
+}
+
+void WindowWidgetsTest::cleanup() { program.reset(); }
+
+void WindowWidgetsTest::everyControlHasItsNameGeometryAndFont()
+{
+    for (const ControlSpec& c : layout()) {
+        if (c.kind == ControlKind::Label || c.kind == ControlKind::Image) {
+            const qt::PaintedControl* p = program->window().painted(c.id);
+            QVERIFY2(p, c.name.data());
+            QCOMPARE(p->rect, QRect(c.left, c.top, c.width, c.height));
+            continue;
+        }
+        auto* w = program->window().findChild<QWidget*>(name(c.id));
+        QVERIFY2(w, c.name.data());
+        QCOMPARE(w, program->widget(c.id));
+        QCOMPARE(w->geometry(), QRect(c.left, c.top, c.width, c.height));
+        const int pixels = c.font ? c.font->pixelSize() : 11;
+        QCOMPARE(w->font().pixelSize(), pixels);
+        QCOMPARE(w->font().bold(), c.font.has_value());
+    }
+}
+
+void WindowWidgetsTest::onlyTheLayoutsVisibleControlsShowAfterStartUp()
+{
+    using enum ControlId;
+    const std::set<ControlId> expected{HScroll1, nZrcadleniDvouRozhrani, frmRelDelka, frmFrekvence, frmBarva1,
+                                       op05,     op1,                    op15,        opCerna,      opCervena,
+                                       opzelená, opModra,                op05D,       op1D,         op15D,
+                                       cmdKonec, cmdStart,               labKlepnuti, labOdrazeného, labRelDelka};
+    std::set<ControlId> visible;
+    for (const ControlSpec& c : layout()) {
+        const qt::PaintedControl* p = program->window().painted(c.id);
+        if (p ? p->visible : program->widget(c.id)->isVisible()) visible.insert(c.id);
+    }
+    QCOMPARE(visible, expected);
+}
+
+void WindowWidgetsTest::backgroundsAreTheLayoutsColours()
+{
+    using enum ControlId;
+    const std::pair<ControlId, QColor> colours[] = {
+        {op05, QColor(255, 128, 128)},  {op1, QColor(0, 255, 0)},        {op15, QColor(192, 192, 255)},
+        {opCervena, QColor(255, 0, 0)}, {opModra, QColor(192, 192, 255)}, {opCerna, QColor(192, 192, 192)}};
+    const QImage shot = program->window().grab().toImage();
+    for (const auto& [id, colour] : colours) {
+        QWidget* w = program->widget(id);
+        QCOMPARE(w->palette().color(QPalette::Window), colour);
+        // Sampled near the right edge of the button, clear of its text.
+        const QPoint at = w->mapTo(&program->window(), QPoint(w->width() - 2, w->height() / 2));
+        QCOMPARE(shot.pixelColor(at), colour);
+    }
+}
+
+void WindowWidgetsTest::windowCaptionSizeAndFocus()
+{
+    QCOMPARE(program->window().windowTitle(), QString("Tavrolin - https://tavrolin.example.org"));
+    QVERIFY(program->window().windowState() & Qt::WindowMaximized);
+    QVERIFY(!program->window().windowIcon().isNull());
+    QCOMPARE(QApplication::focusWidget(), program->widget(ControlId::cmdStart));
+    QCOMPARE(program->window().normalGeometry().size(), QSize(792, 516));
+    QCOMPARE(program->widget(ControlId::cmdKonec)->geometry(), QRect(720, 8, 73, 33));
+}
+
+void WindowWidgetsTest::tabFromStartSkipsTitleHiddenControlsAndFrames()
+{
+    // Real Tab presses from Start, once round the window.
+    std::vector<QString> order;
+    for (int i = 0; i < 20; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* w = QApplication::focusWidget();
+        if (w == program->widget(ControlId::cmdStart)) break;
+        order.push_back(w->objectName());
+    }
+    const std::vector<QString> want{"opzelená", "op1", "cmdKonec", "op1D", "HScroll1"};
+    QCOMPARE(order, want);
+
+    // After another choice, Tab enters the group at the new selection.
+    QTest::mouseClick(program->widget(ControlId::op15D), Qt::LeftButton);
+    program->widget(ControlId::cmdKonec)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), program->widget(ControlId::op15D));
+}
+
+void WindowWidgetsTest::arrowKeysMoveTheSelectionAndRunTheHandler()
+{
+    using enum ControlId;
+    QWidget* one = program->widget(op1);
+    one->setFocus();
+    QTest::keyClick(one, Qt::Key_Down);
+    // The next button of the frame takes the selection and its handler runs.
+    QWidget* now = QApplication::focusWidget();
+    QVERIFY(now != one);
+    QVERIFY(qobject_cast<QRadioButton*>(now)->isChecked());
+    const std::string frequency = field(nFrekvence);
+    QVERIFY2(frequency == "1.5" || frequency == "0.5", frequency.c_str());
+    QVERIFY(!checked(opzelená));
+}
+
+void WindowWidgetsTest::scrollBarWritesEveryChange()
+{
+    auto* bar = qobject_cast<QScrollBar*>(program->widget(ControlId::HScroll1));
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(field(ControlId::nSpomaleni), std::string("2"));
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(field(ControlId::nSpomaleni), std::string("3"));
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_End);
+    QCOMPARE(field(ControlId::nSpomaleni), std::string("30"));
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(bar->value(), 30);
+    QTest::keyClick(bar, Qt::Key_Left);
+    QCOMPARE(field(ControlId::nSpomaleni), std::string("29"));
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(field(ControlId::nSpomaleni), std::string("30"));
+}
+
+void WindowWidgetsTest::userClickOnAFrequencyButtonRunsItsChain()
+{
+    using enum ControlId;
+    QTest::mouseClick(program->widget(op05), Qt::LeftButton);
+    QCOMPARE(field(nFrekvence), std::string("0.5"));
+    QCOMPARE(field(nBarva), std::string("červená"));
+    QVERIFY(checked(op05) && checked(opCervena) && !checked(opzelená) && !checked(op1));
+    QTest::mouseClick(program->widget(opCerna), Qt::LeftButton);
+    QCOMPARE(field(nBarva), std::string("černá"));
+    QCOMPARE(field(nFrekvence), std::string("0.5"));
+}
+
+void WindowWidgetsTest::konecClosesTheWindow()
+{
+    QTest::mouseClick(program->widget(ControlId::cmdKonec), Qt::LeftButton);
+    QVERIFY(!program->window().isVisible());
+}
+
+void WindowWidgetsTest::axisLabelBitmapIsTheDescribedImage()
+{
+    const QImage image = qt::axisLabelImage();
+    QCOMPARE(image.size(), QSize(19, 68));
+    int text = 0, light = 0;
+    for (int y = 0; y < 68; ++y)
+        for (int x = 0; x < 19; ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (p == qRgb(16, 24, 16)) ++text;
+            if (p == qRgb(176, 184, 176) || p == qRgb(192, 199, 192)) ++light;
+        }
+    QCOMPARE(text + light, 19 * 68);
+    QVERIFY(text > 100);
+    // Letter tops face right: the ink sits towards the right edge, where the
+    // letters' x-height lies, and the ascenders (S, í, l, k) reach it.
+    int right = 0, left = 0;
+    for (int y = 0; y < 68; ++y) {
+        for (int x = 0; x < 6; ++x) left += image.pixel(x, y) == qRgb(16, 24, 16);
+        for (int x = 13; x < 19; ++x) right += image.pixel(x, y) == qRgb(16, 24, 16);
+    }
+    QVERIFY2(right > 0 && left > 0, qPrintable(QString("%1 %2").arg(left).arg(right)));
+}
+
+QTEST_MAIN(WindowWidgetsTest)
