@@ -5,7 +5,7 @@ set -euo pipefail
 
 what=${1:-test}
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation fonts-wine)
-test_pkgs=(libgtest-dev googletest xvfb xauth openbox xdotool x11-utils x11-apps imagemagick)
+test_pkgs=(libgtest-dev googletest xvfb xauth openbox xdotool x11-utils x11-apps imagemagick wmctrl time libbenchmark-dev)
 
 pkgs=("${build_pkgs[@]}")
 [ "$what" = test ] && pkgs+=("${test_pkgs[@]}")

@@ -1,0 +1,235 @@
+#include "ProgramE2eTest.h"
+
+#include "PictureChecks.h"
+#include "X11Session.h"
+#include "window/Layout.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QtTest>
+
+#include <memory>
+
+using namespace tavrolin;
+using X = X11Session;
+
+namespace {
+
+std::unique_ptr<QProcess> program;
+QString windowId;
+QPoint origin;
+
+// A control's rectangle in client coordinates, frames' offsets included.
+QRect clientRect(ControlId id)
+{
+    const ControlSpec& c = spec(id);
+    QRect r(c.left, c.top, c.width, c.height);
+    if (c.container != ControlId::Tavrolin) r.translate(spec(c.container).left, spec(c.container).top);
+    return r;
+}
+
+void clickOn(ControlId id) { X::click(origin + clientRect(id).center()); }
+
+// An option button's round indicator, at the button's left end.
+QRect indicator(ControlId id)
+{
+    const QRect r = clientRect(id);
+    return QRect(r.left(), r.top(), 13, r.height());
+}
+
+void save(const QImage& shot, const char* name)
+{
+    QDir().mkpath("e2e-screenshots");
+    shot.save(QString("e2e-screenshots/%1.png").arg(name));
+}
+
+// Waits for a run to finish: its clearing removes the glass of an earlier
+// run at once, and the closing picture paints it again.
+QImage waitForClosingPicture(bool hadGlass, int timeoutMs = 20000)
+{
+    if (hadGlass) X::waitFor([](const QImage& s) { return !picture::plateIsGlass(s, origin); }, 5000);
+    auto [shot, done] = X::waitFor([](const QImage& s) { return picture::plateIsGlass(s, origin); }, timeoutMs);
+    if (!done) save(shot, "timeout");
+    // The captions follow the fill at once; one more look includes them.
+    return done ? X::screenshot() : QImage();
+}
+
+} // namespace
+
+void ProgramE2eTest::init()
+{
+    program = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LANG", "cs_CZ.UTF-8");
+    env.remove("LC_ALL");
+    env.remove("LC_NUMERIC");
+    program->setProcessEnvironment(env);
+    program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program->start(TAVROLIN_EXE, {});
+    QVERIFY(program->waitForStarted());
+    windowId = X::findWindow("^Tavrolin - ");
+    QVERIFY2(!windowId.isEmpty(), "the window did not appear");
+    // The window manager maximizes it; wait until the client area has settled.
+    QElapsedTimer t;
+    t.start();
+    while (X::clientSize(windowId).width() < 1000 && t.elapsed() < 5000) QTest::qWait(50);
+    QTest::qWait(300);
+    origin = X::clientOrigin(windowId);
+}
+
+void ProgramE2eTest::cleanup()
+{
+    if (program->state() != QProcess::NotRunning) {
+        program->kill();
+        program->waitForFinished();
+    }
+    program.reset();
+}
+
+void ProgramE2eTest::opensMaximizedWithTheLayoutsControls()
+{
+    using enum ControlId;
+    const QString state = X::property(windowId, "_NET_WM_STATE");
+    QVERIFY2(state.contains("_NET_WM_STATE_MAXIMIZED_VERT") && state.contains("_NET_WM_STATE_MAXIMIZED_HORZ"),
+             qPrintable(state));
+    QVERIFY(X::property(windowId, "WM_NAME").contains("Tavrolin - https://tavrolin.example.org"));
+
+    const QImage shot = X::screenshot();
+    save(shot, "start-up");
+    // The coloured option buttons, sampled at their right ends, clear of text.
+    const std::pair<ControlId, QRgb> colours[] = {{op05, qRgb(255, 128, 128)}, {op1, qRgb(0, 255, 0)},
+                                                  {op15, qRgb(192, 192, 255)}, {opCervena, qRgb(255, 0, 0)},
+                                                  {opzelená, qRgb(0, 255, 0)},  {opModra, qRgb(192, 192, 255)}};
+    for (const auto& [id, colour] : colours) {
+        const QRect r = clientRect(id);
+        QCOMPARE(shot.pixel(origin + QPoint(r.right() - 1, r.center().y())), colour);
+    }
+    // The start-up caption is written; the hidden controls leave only silver.
+    QVERIFY(picture::count(shot, origin, clientRect(labKlepnuti), qRgb(0, 0, 0)) > 300);
+    for (ControlId hidden : {nSpomaleni, nPosunZdroje, frmAnimace, frmPosunZdroje, labDetektor, labZdroj})
+        QVERIFY2(picture::allOf(shot, origin, clientRect(hidden).adjusted(2, 2, -2, -2), picture::silver),
+                 spec(hidden).name.data());
+    QVERIFY(picture::allOf(shot, origin, QRect(176, 50, 16, 26), picture::silver)); // the image's free part
+}
+
+void ProgramE2eTest::restoredWindowHasTheLayoutsClientSize()
+{
+    X::run("wmctrl", {"-i", "-r", windowId, "-b", "remove,maximized_vert,maximized_horz"});
+    QElapsedTimer t;
+    t.start();
+    while (X::clientSize(windowId).width() != 792 && t.elapsed() < 5000) QTest::qWait(50);
+    QCOMPARE(X::clientSize(windowId), QSize(792, 516));
+}
+
+void ProgramE2eTest::optionButtonsScrollBarAndKonecAnswerClicks()
+{
+    using enum ControlId;
+    const QImage before = X::screenshot();
+    clickOn(op15);
+    QTest::qWait(300);
+    const QImage after = X::screenshot();
+    save(after, "after-op15");
+    // The chain selects the blue colour button: its indicator changes, and
+    // the green one's too.
+    for (ControlId id : {op15, opModra, opzelená, op1})
+        QVERIFY2(before.copy(indicator(id).translated(origin)) != after.copy(indicator(id).translated(origin)),
+                 spec(id).name.data());
+
+    // One click on the right arrow moves the thumb one step.
+    const QRect bar = clientRect(HScroll1);
+    X::click(origin + QPoint(bar.right() - 6, bar.center().y()));
+    QTest::qWait(300);
+    const QImage scrolled = X::screenshot();
+    QVERIFY(after.copy(bar.translated(origin)) != scrolled.copy(bar.translated(origin)));
+
+    clickOn(cmdKonec);
+    QVERIFY(program->waitForFinished(5000));
+    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program->exitCode(), 0);
+}
+
+void ProgramE2eTest::startRunsTheWholeAnimationAtItsPace()
+{
+    QElapsedTimer timer;
+    clickOn(ControlId::cmdStart);
+    timer.start();
+    // Mid-run the plate is dark, the curve partly drawn.
+    QTest::qWait(1500);
+    const QImage mid = X::screenshot();
+    save(mid, "mid-run");
+    QVERIFY(!picture::plateIsGlass(mid, origin));
+    const int midPoints = picture::pointsFound(mid, origin, {}, picture::green);
+    QVERIFY2(midPoints > 5 && midPoints < 55, qPrintable(QString::number(midPoints)));
+
+    const QImage done = waitForClosingPicture(false);
+    QVERIFY(!done.isNull());
+    const qint64 ms = timer.elapsed();
+    save(done, "first-run");
+    // 301 pauses of 10 ms at slow-down 1.
+    QVERIFY2(ms >= 3010 && ms < 8000, qPrintable(QString::number(ms)));
+    QVERIFY(picture::pointsFound(done, origin, {}, picture::green) >= 58);
+    QVERIFY(picture::count(done, origin, QRect(25, 61, 41, 17), qRgb(0, 0, 0)) > 20);  // "Zdroj "
+    QVERIFY(picture::count(done, origin, QRect(360, 61, 65, 17), qRgb(0, 0, 0)) > 20); // "Detektor"
+}
+
+void ProgramE2eTest::laterRunsAskAndYesClearsTheGraphWhileNoKeepsIt()
+{
+    using enum ControlId;
+    clickOn(cmdStart);
+    QVERIFY(!waitForClosingPicture(false).isNull());
+
+    // Blue light, and Yes (the default button) to clearing the graph.
+    clickOn(op15);
+    clickOn(cmdStart);
+    QVERIFY(!X::findWindow("^Tavrolin$").isEmpty());
+    save(X::screenshot(), "question");
+    X::key("Return");
+    QImage shot = waitForClosingPicture(true);
+    QVERIFY(!shot.isNull());
+    save(shot, "after-yes");
+    QCOMPARE(picture::graphPixels(shot, origin, picture::green), 0);
+    // 1,5 in the Czech locale read back as 1.5: the blue curve's positions.
+    QVERIFY(picture::pointsFound(shot, origin, {1.5, 1}, picture::blue) >= 58);
+
+    // Red light, and No: both curves stay for comparison.
+    clickOn(op05);
+    clickOn(cmdStart);
+    QVERIFY(!X::findWindow("^Tavrolin$").isEmpty());
+    X::key("Escape");
+    shot = waitForClosingPicture(true);
+    QVERIFY(!shot.isNull());
+    save(shot, "after-no");
+    QVERIFY(picture::pointsFound(shot, origin, {1.5, 1}, picture::blue) >= 50);
+    QVERIFY(picture::pointsFound(shot, origin, {0.5, 1}, picture::red) >= 58);
+}
+
+void ProgramE2eTest::clicksDuringARunTakeEffectAfterItInOrder()
+{
+    using enum ControlId;
+    clickOn(cmdStart);
+    QTest::qWait(800);
+    const QImage before = X::screenshot();
+    clickOn(op15);
+    clickOn(cmdStart);
+    QTest::qWait(400);
+    const QImage during = X::screenshot();
+    // The run goes on with the old selection.
+    QCOMPARE(during.copy(indicator(op15).translated(origin)), before.copy(indicator(op15).translated(origin)));
+    QVERIFY(!picture::plateIsGlass(during, origin));
+
+    // The held Start runs after the first run, so its question comes then,
+    // over a finished closing picture.
+    QVERIFY(!X::findWindow("^Tavrolin$", 15000).isEmpty());
+    const QImage asked = X::screenshot();
+    QVERIFY(picture::plateIsGlass(asked, origin));
+    X::key("Return");
+    // And the held op15 ran before it: the second run draws blue at 1.5.
+    const QImage done = waitForClosingPicture(true);
+    QVERIFY(!done.isNull());
+    save(done, "held-input");
+    QVERIFY(picture::pointsFound(done, origin, {1.5, 1}, picture::blue) >= 58);
+    QCOMPARE(picture::graphPixels(done, origin, picture::green), 0);
+}
+
+QTEST_MAIN(ProgramE2eTest)

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QObject>
+
+class ProgramE2eTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void opensMaximizedWithTheLayoutsControls();
+    void restoredWindowHasTheLayoutsClientSize();
+    void optionButtonsScrollBarAndKonecAnswerClicks();
+    void startRunsTheWholeAnimationAtItsPace();
+    void laterRunsAskAndYesClearsTheGraphWhileNoKeepsIt();
+    void clicksDuringARunTakeEffectAfterItInOrder();
+};
