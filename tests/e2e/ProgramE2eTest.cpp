@@ -232,4 +232,19 @@ void ProgramE2eTest::clicksDuringARunTakeEffectAfterItInOrder()
     QCOMPARE(picture::graphPixels(done, origin, picture::green), 0);
 }
 
+void ProgramE2eTest::closingTheWindowDuringARunEndsTheProgramAfterTheRun()
+{
+    clickOn(ControlId::cmdStart);
+    QTest::qWait(800);
+    // The window manager's close, as from the title bar's close button.
+    X::run("wmctrl", {"-i", "-c", windowId});
+    QTest::qWait(500);
+    QCOMPARE(program->state(), QProcess::Running);
+    const QImage during = X::screenshot();
+    QVERIFY(!picture::plateIsGlass(during, origin));
+    QVERIFY(program->waitForFinished(10000));
+    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program->exitCode(), 0);
+}
+
 QTEST_MAIN(ProgramE2eTest)

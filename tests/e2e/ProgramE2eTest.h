@@ -13,4 +13,5 @@ private slots:
     void startRunsTheWholeAnimationAtItsPace();
     void laterRunsAskAndYesClearsTheGraphWhileNoKeepsIt();
     void clicksDuringARunTakeEffectAfterItInOrder();
+    void closingTheWindowDuringARunEndsTheProgramAfterTheRun();
 };
