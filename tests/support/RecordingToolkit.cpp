@@ -158,6 +158,10 @@ double RecordingToolkit::numberFromText(std::string_view text)
     return negative ? -value : value;
 }
 
-void RecordingToolkit::pause(std::chrono::nanoseconds duration) { record({.op = Op::Pause, .number = duration.count()}); }
+void RecordingToolkit::pause(std::chrono::nanoseconds duration)
+{
+    record({.op = Op::Pause, .number = duration.count()});
+    if (onPause) onPause();
+}
 
 } // namespace tavrolin::test

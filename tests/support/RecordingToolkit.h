@@ -57,6 +57,7 @@ public:
     std::function<bool(const Call&)> failWhen;
     void failOn(Op op) { failWhen = [op](const Call& c) { return c.op == op; }; }
     bool closed = false;
+    std::function<void()> onPause; // runs in every pause, as the desktop's events would
 
     void forget() { calls.clear(); }
     std::vector<Call> only(Op op) const;

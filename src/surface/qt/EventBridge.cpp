@@ -11,11 +11,12 @@
 namespace tavrolin::qt {
 
 EventBridge::EventBridge(MainWindow& mainWindow, BuiltWindow& window)
-    : mainWindow_(mainWindow), window_(window),
+    : mainWindow_(mainWindow), window_(window), queue_(mainWindow),
       report_([this](const Failure& f) { showFailure(window_.window.get(), f); })
 {
+    queue_.onHandlerDone([this] { window_.window->flush(); });
     window_.window->mayClose = [this] {
-        if (!busy_) return true;
+        if (!queue_.busy()) return true;
         closeHeld_ = true;
         return false;
     };
@@ -40,28 +41,14 @@ void EventBridge::connectControls()
 
 void EventBridge::post(ControlId control, Event event)
 {
-    if (failed_) return;
-    queue_.emplace_back(control, event);
-    if (!busy_) runQueue();
-}
-
-void EventBridge::runQueue()
-{
-    busy_ = true;
-    while (!queue_.empty() && !failed_) {
-        const auto [control, event] = queue_.front();
-        queue_.pop_front();
-        auto failure = mainWindow_.dispatch(control, event);
-        window_.window->flush();
-        if (failure) {
-            failed_ = true;
-            queue_.clear();
-            report_(*failure);
-            QCoreApplication::exit(1);
-        }
+    const bool outermost = !queue_.busy();
+    if (auto failure = queue_.post(control, event)) {
+        report_(*failure);
+        QCoreApplication::exit(1);
+        return;
     }
-    busy_ = false;
-    if (closeHeld_ && !failed_) {
+    if (!outermost) return;
+    if (closeHeld_) {
         closeHeld_ = false;
         window_.window->close();
     }
