@@ -2,6 +2,7 @@
 // and the program icon. Run it from the build tree after changing either:
 //   cmake --build build --target tavrolin_make_resources
 //   QT_QPA_PLATFORM=offscreen build/resources/tavrolin_make_resources resources
+//   icotool -c -o resources/tavrolin.ico resources/icons/{16,24,32,48,256}.png
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -77,6 +78,11 @@ int main(int argc, char** argv)
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     bool ok = axisLabel().save(out.filePath(QStringLiteral("sila_skla.bmp")), "BMP");
     ok = icon(256).save(out.filePath(QStringLiteral("tavrolin.png")), "PNG") && ok;
+    // The icon in the sizes that desktops and Windows ask for; icotool puts
+    // 16 to 256 together into tavrolin.ico.
+    out.mkpath(QStringLiteral("icons"));
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        ok = icon(size).save(out.filePath(QStringLiteral("icons/%1.png").arg(size)), "PNG") && ok;
     if (!ok) std::fputs("make_resources: could not write the images\n", stderr);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "surface/ControlId.h"
+
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace tavrolin::win32 {
+
+// A label or the image control, painted into the drawing (see SurfaceWidget
+// in the Qt backend: the same rules).
+struct PaintedControl {
+    RECT rect{};
+    std::wstring text;
+    HFONT font = nullptr;
+    UINT format = DT_LEFT;
+    COLORREF background = 0;
+    HBITMAP image = nullptr;
+    bool visible = false;
+};
+
+// The client area's drawing, kept in a bitmap so that it survives the
+// window being covered; the window paints from it.
+class GdiSurface {
+public:
+    GdiSurface(HWND window, COLORREF background, SIZE size);
+    ~GdiSurface();
+    GdiSurface(const GdiSurface&) = delete;
+    GdiSurface& operator=(const GdiSurface&) = delete;
+
+    void setPenWidth(int width) { penWidth_ = width; }
+    void drawLine(float x1, float y1, float x2, float y2, COLORREF colour);
+    void drawCircle(float x, float y, float radius, COLORREF colour);
+
+    void addPainted(ControlId id, const PaintedControl& control);
+    const PaintedControl* painted(ControlId id) const;
+    void showPainted(ControlId id);
+    void movePainted(ControlId id, POINT topLeft);
+
+    // Puts what changed since the last flush on the screen now.
+    void flush();
+    // Answers WM_PAINT.
+    void paint(HDC target, const RECT& area) const;
+
+    COLORREF pixel(int x, int y) const { return GetPixel(dc_, x, y); }
+
+private:
+    void selectPen(COLORREF colour);
+    void paintControl(const PaintedControl& control);
+    void touch(RECT rect);
+
+    HWND window_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ oldBitmap_ = nullptr;
+    HPEN pen_ = nullptr;
+    HGDIOBJ oldPen_ = nullptr;
+    COLORREF penColour_ = 0;
+    int penWidthSelected_ = 0;
+    int penWidth_ = 1;
+    COLORREF background_;
+    RECT dirty_{};
+    std::array<std::optional<PaintedControl>, controlCount> painted_;
+};
+
+} // namespace tavrolin::win32

@@ -1,0 +1,151 @@
+#include "Program.h"
+
+#include "QuestionBox.h"
+#include "Text.h"
+#include "window/Layout.h"
+
+#include <algorithm>
+
+namespace tavrolin::win32 {
+
+Program::Program(HINSTANCE instance) : toolkit_(built_), mainWindow_(toolkit_), queue_(mainWindow_)
+{
+    registerWindowClass(instance, &Program::wndProc);
+    buildWindow(built_, instance, this);
+    toolkit_.setClickHandlerRunner([this](ControlId id) { mainWindow_.runHandler(id, Event::Click); });
+    queue_.onHandlerDone([this] {
+        if (built_.surface) built_.surface->flush();
+    });
+}
+
+bool Program::load()
+{
+    post(ControlId::Tavrolin, Event::Load);
+    return !queue_.failed();
+}
+
+void Program::show(int showCommand)
+{
+    ShowWindow(built_.window, showCommand == SW_SHOWMINIMIZED ? showCommand : SW_SHOWMAXIMIZED);
+    UpdateWindow(built_.window);
+    SetFocus(built_.controls[indexOf(ControlId::cmdStart)]);
+}
+
+int Program::run()
+{
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // The dialog manager gives Tab, the arrow keys in option groups and
+        // Enter their dialog meaning.
+        if (built_.window && IsDialogMessageW(built_.window, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return exitStatus_;
+}
+
+void Program::post(ControlId control, Event event)
+{
+    const bool outermost = !queue_.busy();
+    if (auto failure = queue_.post(control, event)) {
+        showFailureBox(built_.window, failure->number(), widen(failure->description()), widen(windowSpec().title));
+        exitStatus_ = 1;
+        DestroyWindow(built_.window);
+        return;
+    }
+    if (outermost && closeHeld_) {
+        closeHeld_ = false;
+        PostMessageW(built_.window, WM_CLOSE, 0, 0);
+    }
+}
+
+LRESULT CALLBACK Program::wndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<Program*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self || !self->built_.window) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT Program::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HWND hwnd = built_.window;
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1; // the surface paints every pixel
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        if (built_.surface) built_.surface->paint(dc, ps.rcPaint);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT: {
+        ControlId id;
+        if (!built_.controlOf(HWND(lParam), id)) break;
+        HDC dc = HDC(wParam);
+        SetBkColor(dc, built_.backgrounds[indexOf(id)]);
+        SetTextColor(dc, RGB(0, 0, 0));
+        return LRESULT(built_.brushes[indexOf(id)]);
+    }
+    case WM_COMMAND:
+        onCommand(wParam, lParam);
+        return 0;
+    case WM_HSCROLL:
+        onScroll(HWND(lParam), LOWORD(wParam), short(HIWORD(wParam)));
+        return 0;
+    case WM_CLOSE:
+        // A close during a run waits for the run, like any other input.
+        if (queue_.busy()) {
+            closeHeld_ = true;
+            return 0;
+        }
+        DestroyWindow(hwnd);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(exitStatus_);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void Program::onCommand(WPARAM wParam, LPARAM lParam)
+{
+    HWND from = HWND(lParam);
+    // Enter in the dialog manager arrives as IDOK: it presses the focused
+    // button.
+    if (LOWORD(wParam) == IDOK && !from) from = GetFocus();
+    if (HIWORD(wParam) != BN_CLICKED && LOWORD(wParam) != IDOK) return;
+    ControlId id;
+    if (from && built_.controlOf(from, id) && mainWindow_.handles(id, Event::Click)) post(id, Event::Click);
+}
+
+void Program::onScroll(HWND bar, int request, int thumb)
+{
+    ControlId id;
+    if (!built_.controlOf(bar, id)) return;
+    const ScrollRange& r = windowSpec().scroll;
+    const int old = GetScrollPos(bar, SB_CTL);
+    int value = old;
+    switch (request) {
+    case SB_LINELEFT: value -= r.smallChange; break;
+    case SB_LINERIGHT: value += r.smallChange; break;
+    case SB_PAGELEFT: value -= r.largeChange; break;
+    case SB_PAGERIGHT: value += r.largeChange; break;
+    case SB_LEFT: value = r.minimum; break;
+    case SB_RIGHT: value = r.maximum; break;
+    case SB_THUMBPOSITION: value = thumb; break; // a dragged thumb counts when released
+    default: return;
+    }
+    value = std::clamp(value, r.minimum, r.maximum);
+    if (value == old) return;
+    SetScrollPos(bar, SB_CTL, value, TRUE);
+    post(id, Event::Change);
+}
+
+} // namespace tavrolin::win32
