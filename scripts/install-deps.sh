@@ -5,7 +5,8 @@ set -euo pipefail
 
 what=${1:-test}
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation fonts-wine)
-test_pkgs=(libgtest-dev googletest xvfb xauth openbox xdotool x11-utils x11-apps imagemagick wmctrl time libbenchmark-dev)
+test_pkgs=(libgtest-dev googletest xvfb xauth openbox xdotool x11-utils x11-apps imagemagick wmctrl time libbenchmark-dev
+           file g++-mingw-w64-i686 wine wine32:i386 icoutils)
 
 pkgs=("${build_pkgs[@]}")
 [ "$what" = test ] && pkgs+=("${test_pkgs[@]}")
@@ -28,5 +29,9 @@ fi
 
 echo "tavrolin: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+# The Windows program is tested under 32-bit wine, from Debian's i386 packages.
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${as_root[@]}" dpkg --add-architecture i386
+fi
 "${as_root[@]}" apt-get update -qq
 "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

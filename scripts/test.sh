@@ -16,8 +16,14 @@ run_suite() {
     (cd "$dir" && ctest --output-on-failure -j2 -LE e2e && ctest --output-on-failure -L e2e)
 }
 
-echo "== build and tests"
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== the Windows program, cross-built, and its tests under wine"
+cmake -S . -B build-win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DTAVROLIN_WERROR=ON >/dev/null
+cmake --build build-win32 -j2
+tests/e2e/with-display.sh tests/win32/wine-prefix.sh ctest --test-dir build-win32 --output-on-failure
+
+echo "== build and tests, the Windows program's end-to-end tests among them"
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVROLIN_WINE_EXE="$PWD/build-win32/tavrolin.exe"
 
 echo "== build and tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0

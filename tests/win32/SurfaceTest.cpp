@@ -1,0 +1,69 @@
+#include "surface/win32/GdiSurface.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrolin::win32 {
+namespace {
+
+constexpr COLORREF silver = RGB(192, 192, 192);
+constexpr COLORREF foreground = RGB(3, 0, 67);
+
+class GdiSurfaceTest : public ::testing::Test {
+protected:
+    GdiSurfaceTest()
+    {
+        window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr, nullptr, nullptr);
+        surface = std::make_unique<GdiSurface>(window, silver, SIZE{800, 600});
+    }
+    ~GdiSurfaceTest() override
+    {
+        surface.reset();
+        DestroyWindow(window);
+    }
+
+    int count(RECT area, COLORREF colour) const
+    {
+        int n = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) n += surface->pixel(x, y) == colour;
+        return n;
+    }
+
+    HWND window = nullptr;
+    std::unique_ptr<GdiSurface> surface;
+};
+
+TEST_F(GdiSurfaceTest, RedrawInBackgroundLeavesNoPixel)
+{
+    const RECT area{100, 100, 500, 500};
+    for (int width : {1, 2}) {
+        surface->setPenWidth(width);
+        surface->drawLine(130.3f, 110.7f, 477.9f, 489.2f, foreground);
+        surface->drawLine(120, 300.5f, 480.6f, 320.1f, foreground);
+        EXPECT_GT(count(area, foreground), 300);
+        surface->drawLine(130.3f, 110.7f, 477.9f, 489.2f, silver);
+        surface->drawLine(120, 300.5f, 480.6f, 320.1f, silver);
+        EXPECT_EQ(count(area, silver), 400 * 400) << width;
+    }
+}
+
+TEST_F(GdiSurfaceTest, DotsRingsAndClipping)
+{
+    surface->setPenWidth(2);
+    surface->drawCircle(200, 300.5f, 1, RGB(0, 0, 255));
+    const int dot = count({196, 296, 205, 306}, RGB(0, 0, 255));
+    EXPECT_GE(dot, 4);
+    EXPECT_LE(dot, 25);
+
+    surface->setPenWidth(1);
+    surface->drawCircle(300, 300, 5, foreground);
+    EXPECT_EQ(surface->pixel(300, 300), silver);
+    EXPECT_GE(count({293, 293, 308, 308}, foreground), 20);
+
+    surface->drawLine(100, -19, 795, -19, foreground);
+    surface->drawLine(700, 550, 5000, 550, foreground);
+    EXPECT_EQ(surface->pixel(750, 550), foreground);
+}
+
+} // namespace
+} // namespace tavrolin::win32
