@@ -4,13 +4,26 @@
 
 namespace picture {
 
+QPoint View::toScreen(double x, double y) const
+{
+    return origin + QPoint(int(std::floor(x * scale)), int(std::floor(y * scale)));
+}
+
+QRect View::toScreen(QRect area) const
+{
+    return QRect(toScreen(area.left(), area.top()), QSize(int(area.width() * scale), int(area.height() * scale)));
+}
+
 namespace {
 
-bool nearPixel(const QImage& shot, QPoint origin, double x, double y, QRgb colour)
+// Within a layout pixel of (x, y), in either direction.
+bool nearPixel(const QImage& shot, const View& view, double x, double y, QRgb colour)
 {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) {
-            const QPoint p = origin + QPoint(int(std::floor(x)) + dx, int(std::floor(y)) + dy);
+    const QPoint centre = view.toScreen(x, y);
+    const int reach = int(std::ceil(view.scale));
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const QPoint p = centre + QPoint(dx, dy);
             if (shot.valid(p) && shot.pixel(p) == colour) return true;
         }
     return false;
@@ -18,41 +31,42 @@ bool nearPixel(const QImage& shot, QPoint origin, double x, double y, QRgb colou
 
 } // namespace
 
-bool plateIsGlass(const QImage& shot, QPoint origin)
+bool plateIsGlass(const QImage& shot, const View& view)
 {
     // Two patches of the plate clear of the final rays and the axis label.
     const QRect left(32, 300, 30, 90), right(340, 250, 55, 100);
-    return count(shot, origin, left, glass) == 30 * 90 && count(shot, origin, right, glass) == 55 * 100;
+    return allOf(shot, view, left, glass) && allOf(shot, view, right, glass);
 }
 
-int pointsFound(const QImage& shot, QPoint origin, Curve curve, QRgb colour)
+int pointsFound(const QImage& shot, const View& view, Curve curve, QRgb colour)
 {
     const double a = 50, b = 50 * curve.length, step = 1.57041 / 100 * 5 * curve.frequency;
     int found = 0;
     for (int t = 0; t <= 300; t += 5) {
         const double value = 0.02 * (a * a + b * b - 2 * a * b * std::cos(step * t));
-        found += nearPixel(shot, origin, 420 + value, 190.5 + t, colour);
+        found += nearPixel(shot, view, 420 + value, 190.5 + t, colour);
     }
     return found;
 }
 
-int graphPixels(const QImage& shot, QPoint origin, QRgb colour)
+int graphPixels(const QImage& shot, const View& view, QRgb colour)
 {
-    return count(shot, origin, QRect(421, 192, 370, 300), colour);
+    return count(shot, view, QRect(421, 192, 370, 300), colour);
 }
 
-bool allOf(const QImage& shot, QPoint origin, QRect area, QRgb colour)
-{
-    return count(shot, origin, area, colour) == area.width() * area.height();
-}
-
-int count(const QImage& shot, QPoint origin, QRect area, QRgb colour)
+int count(const QImage& shot, const View& view, QRect area, QRgb colour)
 {
     int n = 0;
-    const QRect r = area.translated(origin) & shot.rect();
+    const QRect r = view.toScreen(area) & shot.rect();
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x) n += shot.pixel(x, y) == colour;
     return n;
+}
+
+bool allOf(const QImage& shot, const View& view, QRect area, QRgb colour)
+{
+    const QRect r = view.toScreen(area);
+    return count(shot, view, area, colour) == r.width() * r.height();
 }
 
 } // namespace picture

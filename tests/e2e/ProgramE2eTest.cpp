@@ -18,7 +18,7 @@ namespace {
 
 std::unique_ptr<QProcess> program;
 QString windowId;
-QPoint origin;
+picture::View view;
 
 // A control's rectangle in client coordinates, frames' offsets included.
 QRect clientRect(ControlId id)
@@ -29,7 +29,11 @@ QRect clientRect(ControlId id)
     return r;
 }
 
-void clickOn(ControlId id) { X::click(origin + clientRect(id).center()); }
+void clickOn(ControlId id)
+{
+    const QRect r = clientRect(id);
+    X::click(view.toScreen(r.center().x() + 0.5, r.center().y() + 0.5));
+}
 
 // An option button's round indicator, at the button's left end.
 QRect indicator(ControlId id)
@@ -48,8 +52,8 @@ void save(const QImage& shot, const char* name)
 // run at once, and the closing picture paints it again.
 QImage waitForClosingPicture(bool hadGlass, int timeoutMs = 20000)
 {
-    if (hadGlass) X::waitFor([](const QImage& s) { return !picture::plateIsGlass(s, origin); }, 5000);
-    auto [shot, done] = X::waitFor([](const QImage& s) { return picture::plateIsGlass(s, origin); }, timeoutMs);
+    if (hadGlass) X::waitFor([](const QImage& s) { return !picture::plateIsGlass(s, view); }, 5000);
+    auto [shot, done] = X::waitFor([](const QImage& s) { return picture::plateIsGlass(s, view); }, timeoutMs);
     if (!done) save(shot, "timeout");
     // The captions follow the fill at once; one more look includes them.
     return done ? X::screenshot() : QImage();
@@ -64,6 +68,9 @@ void ProgramE2eTest::init()
     env.insert("LANG", "cs_CZ.UTF-8");
     env.remove("LC_ALL");
     env.remove("LC_NUMERIC");
+    // A projector at 200 %: TAVROLIN_E2E_SCALE=2 runs the program scaled.
+    view.scale = qEnvironmentVariableIntValue("TAVROLIN_E2E_SCALE") == 2 ? 2 : 1;
+    if (view.scale != 1) env.insert("QT_SCALE_FACTOR", "2");
     program->setProcessEnvironment(env);
     program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // The Windows program runs under wine: TAVROLIN_E2E_COMMAND="wine …/tavrolin.exe".
@@ -76,9 +83,9 @@ void ProgramE2eTest::init()
     // The window manager maximizes it; wait until the client area has settled.
     QElapsedTimer t;
     t.start();
-    while (X::clientSize(windowId).width() < 1000 && t.elapsed() < 5000) QTest::qWait(50);
+    while (X::clientSize(windowId).width() < 1000 * view.scale && t.elapsed() < 5000) QTest::qWait(50);
     QTest::qWait(300);
-    origin = X::clientOrigin(windowId);
+    view.origin = X::clientOrigin(windowId);
 }
 
 void ProgramE2eTest::cleanup()
@@ -106,14 +113,14 @@ void ProgramE2eTest::opensMaximizedWithTheLayoutsControls()
                                                   {opzelená, qRgb(0, 255, 0)},  {opModra, qRgb(192, 192, 255)}};
     for (const auto& [id, colour] : colours) {
         const QRect r = clientRect(id);
-        QCOMPARE(shot.pixel(origin + QPoint(r.right() - 1, r.center().y())), colour);
+        QCOMPARE(shot.pixel(view.toScreen(r.right() - 1, r.center().y())), colour);
     }
     // The start-up caption is written; the hidden controls leave only silver.
-    QVERIFY(picture::count(shot, origin, clientRect(labKlepnuti), qRgb(0, 0, 0)) > 300);
+    QVERIFY(picture::count(shot, view, clientRect(labKlepnuti), qRgb(0, 0, 0)) > 300);
     for (ControlId hidden : {nSpomaleni, nPosunZdroje, frmAnimace, frmPosunZdroje, labDetektor, labZdroj})
-        QVERIFY2(picture::allOf(shot, origin, clientRect(hidden).adjusted(2, 2, -2, -2), picture::silver),
+        QVERIFY2(picture::allOf(shot, view, clientRect(hidden).adjusted(2, 2, -2, -2), picture::silver),
                  spec(hidden).name.data());
-    QVERIFY(picture::allOf(shot, origin, QRect(176, 50, 16, 26), picture::silver)); // the image's free part
+    QVERIFY(picture::allOf(shot, view, QRect(176, 50, 16, 26), picture::silver)); // the image's free part
 }
 
 void ProgramE2eTest::restoredWindowHasTheLayoutsClientSize()
@@ -121,8 +128,8 @@ void ProgramE2eTest::restoredWindowHasTheLayoutsClientSize()
     X::run("wmctrl", {"-i", "-r", windowId, "-b", "remove,maximized_vert,maximized_horz"});
     QElapsedTimer t;
     t.start();
-    while (X::clientSize(windowId).width() != 792 && t.elapsed() < 5000) QTest::qWait(50);
-    QCOMPARE(X::clientSize(windowId), QSize(792, 516));
+    while (X::clientSize(windowId).width() != 792 * view.scale && t.elapsed() < 5000) QTest::qWait(50);
+    QCOMPARE(X::clientSize(windowId), QSize(792, 516) * view.scale);
 }
 
 void ProgramE2eTest::optionButtonsScrollBarAndKonecAnswerClicks()
@@ -136,15 +143,15 @@ void ProgramE2eTest::optionButtonsScrollBarAndKonecAnswerClicks()
     // The chain selects the blue colour button: its indicator changes, and
     // the green one's too.
     for (ControlId id : {op15, opModra, opzelená, op1})
-        QVERIFY2(before.copy(indicator(id).translated(origin)) != after.copy(indicator(id).translated(origin)),
+        QVERIFY2(before.copy(view.toScreen(indicator(id))) != after.copy(view.toScreen(indicator(id))),
                  spec(id).name.data());
 
     // One click on the right arrow moves the thumb one step.
     const QRect bar = clientRect(HScroll1);
-    X::click(origin + QPoint(bar.right() - 6, bar.center().y()));
+    X::click(view.toScreen(bar.right() - 6, bar.center().y()));
     QTest::qWait(300);
     const QImage scrolled = X::screenshot();
-    QVERIFY(after.copy(bar.translated(origin)) != scrolled.copy(bar.translated(origin)));
+    QVERIFY(after.copy(view.toScreen(bar)) != scrolled.copy(view.toScreen(bar)));
 
     clickOn(cmdKonec);
     QVERIFY(program->waitForFinished(5000));
@@ -161,8 +168,8 @@ void ProgramE2eTest::startRunsTheWholeAnimationAtItsPace()
     QTest::qWait(1500);
     const QImage mid = X::screenshot();
     save(mid, "mid-run");
-    QVERIFY(!picture::plateIsGlass(mid, origin));
-    const int midPoints = picture::pointsFound(mid, origin, {}, picture::green);
+    QVERIFY(!picture::plateIsGlass(mid, view));
+    const int midPoints = picture::pointsFound(mid, view, {}, picture::green);
     QVERIFY2(midPoints > 5 && midPoints < 55, qPrintable(QString::number(midPoints)));
 
     const QImage done = waitForClosingPicture(false);
@@ -171,9 +178,9 @@ void ProgramE2eTest::startRunsTheWholeAnimationAtItsPace()
     save(done, "first-run");
     // 301 pauses of 10 ms at slow-down 1.
     QVERIFY2(ms >= 3010 && ms < 8000, qPrintable(QString::number(ms)));
-    QVERIFY(picture::pointsFound(done, origin, {}, picture::green) >= 58);
-    QVERIFY(picture::count(done, origin, QRect(25, 61, 41, 17), qRgb(0, 0, 0)) > 20);  // "Zdroj "
-    QVERIFY(picture::count(done, origin, QRect(360, 61, 65, 17), qRgb(0, 0, 0)) > 20); // "Detektor"
+    QVERIFY(picture::pointsFound(done, view, {}, picture::green) >= 58);
+    QVERIFY(picture::count(done, view, QRect(25, 61, 41, 17), qRgb(0, 0, 0)) > 20);  // "Zdroj "
+    QVERIFY(picture::count(done, view, QRect(360, 61, 65, 17), qRgb(0, 0, 0)) > 20); // "Detektor"
 }
 
 void ProgramE2eTest::laterRunsAskAndYesClearsTheGraphWhileNoKeepsIt()
@@ -191,9 +198,9 @@ void ProgramE2eTest::laterRunsAskAndYesClearsTheGraphWhileNoKeepsIt()
     QImage shot = waitForClosingPicture(true);
     QVERIFY(!shot.isNull());
     save(shot, "after-yes");
-    QCOMPARE(picture::graphPixels(shot, origin, picture::green), 0);
+    QCOMPARE(picture::graphPixels(shot, view, picture::green), 0);
     // 1,5 in the Czech locale read back as 1.5: the blue curve's positions.
-    QVERIFY(picture::pointsFound(shot, origin, {1.5, 1}, picture::blue) >= 58);
+    QVERIFY(picture::pointsFound(shot, view, {1.5, 1}, picture::blue) >= 58);
 
     // Red light, and No: both curves stay for comparison.
     clickOn(op05);
@@ -206,8 +213,8 @@ void ProgramE2eTest::laterRunsAskAndYesClearsTheGraphWhileNoKeepsIt()
     shot = waitForClosingPicture(true);
     QVERIFY(!shot.isNull());
     save(shot, "after-no");
-    QVERIFY(picture::pointsFound(shot, origin, {1.5, 1}, picture::blue) >= 50);
-    QVERIFY(picture::pointsFound(shot, origin, {0.5, 1}, picture::red) >= 58);
+    QVERIFY(picture::pointsFound(shot, view, {1.5, 1}, picture::blue) >= 50);
+    QVERIFY(picture::pointsFound(shot, view, {0.5, 1}, picture::red) >= 58);
 }
 
 void ProgramE2eTest::clicksDuringARunTakeEffectAfterItInOrder()
@@ -221,21 +228,21 @@ void ProgramE2eTest::clicksDuringARunTakeEffectAfterItInOrder()
     QTest::qWait(400);
     const QImage during = X::screenshot();
     // The run goes on with the old selection.
-    QCOMPARE(during.copy(indicator(op15).translated(origin)), before.copy(indicator(op15).translated(origin)));
-    QVERIFY(!picture::plateIsGlass(during, origin));
+    QCOMPARE(during.copy(view.toScreen(indicator(op15))), before.copy(view.toScreen(indicator(op15))));
+    QVERIFY(!picture::plateIsGlass(during, view));
 
     // The held Start runs after the first run, so its question comes then,
     // over a finished closing picture.
     QVERIFY(!X::findWindow("^Tavrolin$", 15000).isEmpty());
     const QImage asked = X::screenshot();
-    QVERIFY(picture::plateIsGlass(asked, origin));
+    QVERIFY(picture::plateIsGlass(asked, view));
     X::key("Return");
     // And the held op15 ran before it: the second run draws blue at 1.5.
     const QImage done = waitForClosingPicture(true);
     QVERIFY(!done.isNull());
     save(done, "held-input");
-    QVERIFY(picture::pointsFound(done, origin, {1.5, 1}, picture::blue) >= 58);
-    QCOMPARE(picture::graphPixels(done, origin, picture::green), 0);
+    QVERIFY(picture::pointsFound(done, view, {1.5, 1}, picture::blue) >= 58);
+    QCOMPARE(picture::graphPixels(done, view, picture::green), 0);
 }
 
 void ProgramE2eTest::closingTheWindowDuringARunEndsTheProgramAfterTheRun()
@@ -247,7 +254,7 @@ void ProgramE2eTest::closingTheWindowDuringARunEndsTheProgramAfterTheRun()
     QTest::qWait(500);
     QCOMPARE(program->state(), QProcess::Running);
     const QImage during = X::screenshot();
-    QVERIFY(!picture::plateIsGlass(during, origin));
+    QVERIFY(!picture::plateIsGlass(during, view));
     QVERIFY(program->waitForFinished(10000));
     QCOMPARE(program->exitStatus(), QProcess::NormalExit);
     QCOMPARE(program->exitCode(), 0);

@@ -15,7 +15,7 @@ for n in $(seq 90 140); do
 done
 [ -n "$display" ] || { echo "with-display: no free display number" >&2; exit 1; }
 
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 ${TAVROLIN_SCREEN:-1280x800x24} -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 wm=
 cleanup() {

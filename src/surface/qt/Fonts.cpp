@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace tavrolin::qt {
@@ -25,7 +26,9 @@ QStringList familiesFor(FontFamily family)
 void loadFonts()
 {
     // Debian's fonts-wine ships an "MS Sans Serif" look-alike outside the
-    // fontconfig path.
+    // fontconfig path. It holds bitmaps of 13, 16 and 20 pixels only; on a
+    // scaled screen (a projector at 200 %) the outline sans looks better.
+    if (qGuiApp->devicePixelRatio() != 1.0) return;
     static const char* const candidates[] = {"/usr/share/wine/fonts/ms_sans_serif.ttf"};
     for (const char* path : candidates) QFontDatabase::addApplicationFont(QString::fromUtf8(path));
 }

@@ -64,10 +64,16 @@ void SurfaceWidget::endPainting() { painter_.reset(); }
 
 void SurfaceWidget::ensureCanvas(QSize size)
 {
-    const QSize wanted = size.expandedTo(minimumCanvas).expandedTo(canvas_.size());
-    if (wanted == canvas_.size()) return;
+    // The canvas has the screen's pixels: on a projector at 200 % a line
+    // of the scene is two pixels wide and the labels' text stays sharp,
+    // while every coordinate stays in the layout's pixels.
+    const qreal ratio = canvas_.isNull() ? devicePixelRatioF() : canvas_.devicePixelRatio();
+    const QSize logical = canvas_.isNull() ? QSize() : canvas_.deviceIndependentSize().toSize();
+    const QSize wanted = size.expandedTo(minimumCanvas).expandedTo(logical);
+    if (wanted == logical) return;
     endPainting();
-    QImage grown(wanted, QImage::Format_RGB32);
+    QImage grown(wanted * ratio, QImage::Format_RGB32);
+    grown.setDevicePixelRatio(ratio);
     grown.fill(background_);
     if (!canvas_.isNull()) {
         QPainter p(&grown);
@@ -160,7 +166,9 @@ void SurfaceWidget::paintEvent(QPaintEvent* event)
 {
     endPainting();
     QPainter p(this);
-    p.drawImage(event->rect(), canvas_, event->rect());
+    const QRect r = event->rect();
+    const qreal ratio = canvas_.devicePixelRatio();
+    p.drawImage(QRectF(r), canvas_, QRectF(r.topLeft() * ratio, r.size() * ratio));
 }
 
 void SurfaceWidget::resizeEvent(QResizeEvent* event)
