@@ -6,7 +6,8 @@ set -euo pipefail
 what=${1:-test}
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation fonts-wine)
 test_pkgs=(libgtest-dev googletest xvfb xauth openbox xdotool x11-utils x11-apps imagemagick wmctrl time libbenchmark-dev
-           file g++-mingw-w64-i686 wine wine32:i386 icoutils)
+           file g++-mingw-w64-i686 wine wine32:i386 icoutils
+           dpkg-dev desktop-file-utils appstream dbus at-spi2-core python3-pyatspi)
 
 pkgs=("${build_pkgs[@]}")
 [ "$what" = test ] && pkgs+=("${test_pkgs[@]}")

@@ -31,6 +31,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TAVROLIN_APP_ID));
     tavrolin::qt::loadFonts();
     tavrolin::qt::Program program;
     return program.run();
