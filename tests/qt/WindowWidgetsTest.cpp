@@ -169,6 +169,23 @@ void WindowWidgetsTest::konecClosesTheWindow()
     QVERIFY(!program->window().isVisible());
 }
 
+void WindowWidgetsTest::keyboardAloneStartsARunAndEndsTheProgram()
+{
+    program->toolkit().setWait([](std::chrono::nanoseconds) {});
+    QCOMPARE(QApplication::focusWidget(), program->widget(ControlId::cmdStart));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(program->toolkit().stepsShown(), 301);
+    QTest::keyClick(program->widget(ControlId::cmdKonec), Qt::Key_Space);
+    QVERIFY(!program->window().isVisible());
+}
+
+void WindowWidgetsTest::controlsWithoutCaptionsHaveAccessibleNames()
+{
+    QCOMPARE(program->widget(ControlId::HScroll1)->accessibleName(), QString("Zpomalení animace"));
+    QCOMPARE(program->widget(ControlId::nZrcadleniDvouRozhrani)->accessibleName(), QString("Nadpis"));
+    QVERIFY(program->window().accessibleDescription().startsWith("Animace"));
+}
+
 void WindowWidgetsTest::axisLabelBitmapIsTheDescribedImage()
 {
     const QImage image = qt::axisLabelImage();

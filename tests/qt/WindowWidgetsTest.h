@@ -16,5 +16,7 @@ private slots:
     void scrollBarWritesEveryChange();
     void userClickOnAFrequencyButtonRunsItsChain();
     void konecClosesTheWindow();
+    void keyboardAloneStartsARunAndEndsTheProgram();
+    void controlsWithoutCaptionsHaveAccessibleNames();
     void axisLabelBitmapIsTheDescribedImage();
 };

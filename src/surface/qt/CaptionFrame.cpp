@@ -5,10 +5,7 @@
 
 namespace tavrolin::qt {
 
-CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent) : QWidget(parent), caption_(caption)
-{
-    setAccessibleName(caption);
-}
+CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
 
 void CaptionFrame::paintEvent(QPaintEvent*)
 {
@@ -23,11 +20,12 @@ void CaptionFrame::paintEvent(QPaintEvent*)
     p.setPen(palette().color(QPalette::Light));
     p.drawRect(border.translated(1, 1));
 
-    if (caption_.isEmpty()) return;
-    const QRect text(8, 0, metrics.horizontalAdvance(caption_) + 2, metrics.height());
+    const QString caption = title();
+    if (caption.isEmpty()) return;
+    const QRect text(8, 0, metrics.horizontalAdvance(caption) + 2, metrics.height());
     p.fillRect(text, palette().color(QPalette::Window));
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(text, Qt::AlignLeft | Qt::AlignTop, caption_);
+    p.drawText(text, Qt::AlignLeft | Qt::AlignTop, caption);
 }
 
 } // namespace tavrolin::qt

@@ -3,6 +3,7 @@
 #include "CaptionFrame.h"
 #include "ColourMapping.h"
 #include "Fonts.h"
+#include "window/Accessibility.h"
 #include "window/Layout.h"
 
 #include <QIcon>
@@ -60,8 +61,13 @@ QWidget* createWidget(const ControlSpec& c, QWidget* parent)
         return new QLineEdit(qs(c.caption), parent);
     case ControlKind::Frame:
         return new CaptionFrame(qs(c.caption), parent);
-    case ControlKind::CommandButton:
-        return new QPushButton(qs(c.caption), parent);
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(qs(c.caption), parent);
+        // Enter presses the focused button, as in a Windows dialog; outside
+        // a QDialog Qt's buttons answer only Space.
+        button->setAutoDefault(true);
+        return button;
+    }
     case ControlKind::OptionButton:
         return new QRadioButton(qs(c.caption), parent);
     case ControlKind::Window:
@@ -151,6 +157,7 @@ BuiltWindow buildWindow()
     window->setFont(fontFor(std::nullopt));
     setBackground(window, toQColor(ws.background));
     window->resize(ws.clientWidth, ws.clientHeight);
+    window->setAccessibleDescription(qs(drawingDescription));
 
     for (const ControlSpec& c : layout()) {
         if (c.kind == ControlKind::Label || c.kind == ControlKind::Image) {
@@ -165,6 +172,7 @@ BuiltWindow buildWindow()
         w->setFont(fontFor(c.font));
         w->setFocusPolicy(focusPolicyFor(c));
         setBackground(w, toQColor(c.background));
+        if (const std::string_view a11y = accessibleName(c.id); !a11y.empty()) w->setAccessibleName(qs(a11y));
         w->setVisible(c.visibleAtStart);
         built.widgets[indexOf(c.id)] = w;
     }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "surface/ControlId.h"
+
+#include <string_view>
+
+namespace tavrolin {
+
+// What a screen reader says for the controls whose caption does not say it
+// (the scroll bar has none, the title field's text is its content), and for
+// the drawing, which no control describes. Czech, as everything the user
+// reads. Empty where the caption serves.
+std::string_view accessibleName(ControlId id);
+
+constexpr std::string_view drawingDescription =
+    "Animace: světlo ze zdroje se odráží k detektoru na horním a dolním rozhraní skleněné desky. "
+    "Fázový diagram ukazuje vektory obou odrazů a jejich výslednici; graf vpravo ukazuje "
+    "odrazivost v závislosti na tloušťce desky.";
+
+} // namespace tavrolin

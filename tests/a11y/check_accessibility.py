@@ -1,0 +1,119 @@
+"""Reads Tavrolin's window as a screen reader does, through AT-SPI: the
+controls' names, roles and states after start-up and after changes made
+with the keyboard alone."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+failures = []
+
+
+def check(condition, what):
+    print(("ok   " if condition else "FAIL ") + what)
+    if not condition:
+        failures.append(what)
+
+
+def find_app(timeout=20):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name.lower() == "tavrolin":
+                if app.childCount > 0:
+                    return app
+        time.sleep(0.2)
+    return None
+
+
+def walk(node, out):
+    try:
+        out.append(node)
+        for child in node:
+            if child is not None:
+                walk(child, out)
+    except Exception:
+        pass
+    return out
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def checked(node):
+    return node.getState().contains(pyatspi.STATE_CHECKED)
+
+
+def controls(app):
+    """Visible controls by role name, each a dict from accessible name to node."""
+    found = {}
+    for node in walk(app, []):
+        if showing(node):
+            found.setdefault(node.getRoleName(), {})[node.name] = node
+    return found
+
+
+def key(*names):
+    subprocess.run(["xdotool", "key", "--delay", "150", *names], check=True)
+    time.sleep(0.5)
+
+
+app = find_app()
+if app is None:
+    print("FAIL the program did not appear on the accessibility bus")
+    sys.exit(1)
+
+frame = app[0]
+check(frame.name.startswith("Tavrolin - "), "the window is announced with its caption: %r" % frame.name)
+check("Animace" in (frame.description or ""), "the window describes the drawing in Czech")
+
+c = controls(app)
+buttons = c.get("push button", {})
+check({"Start", "Konec"} <= set(buttons), "push buttons Start and Konec: %s" % sorted(buttons))
+radios = c.get("radio button", {})
+expected_radios = {"0,5 červená", "1 zelená", "1,5 modrá", "černa", "červená", "zelená", "modrá", "0,5", "1", "1,5"}
+check(set(radios) == expected_radios, "the ten visible option buttons: %s" % sorted(radios))
+check(sorted(n for n, r in radios.items() if checked(r)) == ["1", "1 zelená", "zelená"],
+      "selected after start-up: 1 zelená, zelená, 1")
+groups = set(c.get("grouping", {})) | set(c.get("panel", {}))
+check({"Relat. kmitočet světla", "Barva grafu", "Relat.délka"} <= groups,
+      "the three frames are groups with their captions: %s" % sorted(groups))
+bars = c.get("scroll bar", {})
+check("Zpomalení animace" in bars, "the speed scroll bar is named: %s" % sorted(bars))
+if "Zpomalení animace" in bars:
+    check(bars["Zpomalení animace"].queryValue().currentValue == 1, "the scroll bar's value is 1")
+texts = c.get("text", {})
+check("Nadpis" in texts, "the title field is named: %s" % sorted(texts))
+hidden = {"Rychlá", "Pomalejší", "Pomalá", "0", "50"}
+check(not (hidden & set(radios)), "the hidden option buttons are not shown")
+check(not ({"Animace", "Posun zdroje"} & groups), "the hidden frames are not shown")
+
+# With the keyboard alone: Tab from Start enters the colour group at its
+# selection; an arrow key picks blue. Tab to the frequency group and an
+# arrow key picks 0,5 red, which also selects the red colour button.
+app_focus = [n.name for n in walk(app, []) if n.getState().contains(pyatspi.STATE_FOCUSED)]
+check("Start" in app_focus, "Start has the focus after start-up: %s" % app_focus)
+key("Tab")
+focused = [n.name for n in walk(app, []) if n.getState().contains(pyatspi.STATE_FOCUSED)]
+check("zelená" in focused, "Tab lands on the selected colour button: %s" % focused)
+key("Right")
+c = controls(app)
+radios = c.get("radio button", {})
+check(checked(radios["modrá"]) and not checked(radios["zelená"]), "Right selects modrá")
+key("Tab", "Left")
+c = controls(app)
+radios = c.get("radio button", {})
+check(checked(radios["0,5 červená"]) and not checked(radios["1 zelená"]), "Left selects 0,5 červená")
+check(checked(radios["červená"]) and not checked(radios["modrá"]), "its handler selects the red colour button")
+key("Tab", "Tab", "Tab", "Right")
+bars = controls(app).get("scroll bar", {})
+if "Zpomalení animace" in bars:
+    check(bars["Zpomalení animace"].queryValue().currentValue == 2, "Right on the scroll bar makes it 2")
+else:
+    check(False, "the scroll bar is still there")
+
+print("%d passed, %d failed" % (1 if not failures else 0, 1 if failures else 0))
+sys.exit(1 if failures else 0)
