@@ -1,6 +1,6 @@
 #include "FailurePathTest.h"
 
-#include "surface/qt/Fonts.h"
+#include "StartedProgram.h"
 #include "surface/qt/Program.h"
 
 #include <QMessageBox>
@@ -20,12 +20,8 @@ std::unique_ptr<qt::Program> program;
 
 void FailurePathTest::init()
 {
-    qt::loadFonts();
-    program = std::make_unique<qt::Program>();
-    QVERIFY(program->load());
-    program->show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program->window()));
-    program->toolkit().setWait([](std::chrono::nanoseconds) {});
+    program = test::startProgram(true);
+    QVERIFY(program);
 }
 
 void FailurePathTest::cleanup() { program.reset(); }

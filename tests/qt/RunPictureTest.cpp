@@ -1,6 +1,6 @@
 #include "RunPictureTest.h"
 
-#include "surface/qt/Fonts.h"
+#include "StartedProgram.h"
 #include "surface/qt/Program.h"
 
 #include <QMessageBox>
@@ -35,12 +35,8 @@ bool near(const QImage& image, double x, double y, QRgb colour)
 
 void RunPictureTest::initTestCase()
 {
-    qt::loadFonts();
-    program = std::make_unique<qt::Program>();
-    QVERIFY(program->load());
-    program->show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program->window()));
-    program->toolkit().setWait([](std::chrono::nanoseconds) {});
+    program = test::startProgram(true);
+    QVERIFY(program);
     program->bridge().post(ControlId::cmdStart, Event::Click);
     QCOMPARE(program->toolkit().stepsShown(), 301);
     picture = program->window().canvas().copy();

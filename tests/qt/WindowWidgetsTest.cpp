@@ -1,6 +1,6 @@
 #include "WindowWidgetsTest.h"
 
-#include "surface/qt/Fonts.h"
+#include "StartedProgram.h"
 #include "surface/qt/Program.h"
 #include "window/Layout.h"
 
@@ -29,11 +29,8 @@ bool checked(ControlId id) { return qobject_cast<QRadioButton*>(program->widget(
 
 void WindowWidgetsTest::init()
 {
-    qt::loadFonts();
-    program = std::make_unique<qt::Program>();
-    QVERIFY(program->load());
-    program->show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program->window()));
+    program = test::startProgram(false);
+    QVERIFY(program);
 }
 
 void WindowWidgetsTest::cleanup() { program.reset(); }

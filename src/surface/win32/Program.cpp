@@ -117,11 +117,14 @@ LRESULT Program::handle(UINT message, WPARAM wParam, LPARAM lParam)
 void Program::onCommand(WPARAM wParam, LPARAM lParam)
 {
     HWND from = HWND(lParam);
-    // Enter in the dialog manager arrives as IDOK: it presses the focused
-    // button.
-    if (LOWORD(wParam) == IDOK && !from) from = GetFocus();
-    if (HIWORD(wParam) != BN_CLICKED && LOWORD(wParam) != IDOK) return;
     ControlId id;
+    // Enter in the dialog manager arrives as IDOK: it presses the focused
+    // command button, and nothing else.
+    if (LOWORD(wParam) == IDOK && !from) {
+        if (built_.controlOf(GetFocus(), id) && spec(id).kind == ControlKind::CommandButton) post(id, Event::Click);
+        return;
+    }
+    if (HIWORD(wParam) != BN_CLICKED) return;
     if (from && built_.controlOf(from, id) && mainWindow_.handles(id, Event::Click)) post(id, Event::Click);
 }
 
