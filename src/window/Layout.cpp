@@ -91,7 +91,7 @@ const WindowSpec& windowSpec() { return window; }
 
 std::span<const ControlSpec> layout() { return controls; }
 
-const ControlSpec& spec(ControlId id)
+const ControlSpec& layoutOf(ControlId id)
 {
     if (id == ControlId::Tavrolin) throw std::invalid_argument("the window has no control row");
     return controls[indexOf(id) - 1];

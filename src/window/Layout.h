@@ -60,7 +60,7 @@ const WindowSpec& windowSpec();
 // Every control but the window itself, in the order they are created.
 std::span<const ControlSpec> layout();
 
-const ControlSpec& spec(ControlId id);
+const ControlSpec& layoutOf(ControlId id);
 
 // The window caption: the program name, " - " and the web address.
 std::string_view windowCaption();

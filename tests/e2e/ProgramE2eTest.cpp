@@ -23,9 +23,9 @@ picture::View view;
 // A control's rectangle in client coordinates, frames' offsets included.
 QRect clientRect(ControlId id)
 {
-    const ControlSpec& c = spec(id);
+    const ControlSpec& c = layoutOf(id);
     QRect r(c.left, c.top, c.width, c.height);
-    if (c.container != ControlId::Tavrolin) r.translate(spec(c.container).left, spec(c.container).top);
+    if (c.container != ControlId::Tavrolin) r.translate(layoutOf(c.container).left, layoutOf(c.container).top);
     return r;
 }
 
@@ -119,7 +119,7 @@ void ProgramE2eTest::opensMaximizedWithTheLayoutsControls()
     QVERIFY(picture::count(shot, view, clientRect(labKlepnuti), qRgb(0, 0, 0)) > 300);
     for (ControlId hidden : {nSpomaleni, nPosunZdroje, frmAnimace, frmPosunZdroje, labDetektor, labZdroj})
         QVERIFY2(picture::allOf(shot, view, clientRect(hidden).adjusted(2, 2, -2, -2), picture::silver),
-                 spec(hidden).name.data());
+                 layoutOf(hidden).name.data());
     QVERIFY(picture::allOf(shot, view, QRect(176, 50, 16, 26), picture::silver)); // the image's free part
 }
 
@@ -144,7 +144,7 @@ void ProgramE2eTest::optionButtonsScrollBarAndKonecAnswerClicks()
     // the green one's too.
     for (ControlId id : {op15, opModra, opzelená, op1})
         QVERIFY2(before.copy(view.toScreen(indicator(id))) != after.copy(view.toScreen(indicator(id))),
-                 spec(id).name.data());
+                 layoutOf(id).name.data());
 
     // One click on the right arrow moves the thumb one step.
     const QRect bar = clientRect(HScroll1);

@@ -19,7 +19,7 @@ namespace {
 
 std::unique_ptr<qt::Program> program;
 
-QString name(ControlId id) { return QString::fromUtf8(spec(id).name.data(), qsizetype(spec(id).name.size())); }
+QString name(ControlId id) { return QString::fromUtf8(layoutOf(id).name.data(), qsizetype(layoutOf(id).name.size())); }
 
 std::string field(ControlId id) { return program->toolkit().getText(id); }
 

@@ -45,7 +45,7 @@ std::size_t RecordingToolkit::count(Op op) const
 
 bool RecordingToolkit::visible(ControlId control) const
 {
-    return shown_[indexOf(control)].value_or(spec(control).visibleAtStart);
+    return shown_[indexOf(control)].value_or(layoutOf(control).visibleAtStart);
 }
 
 void RecordingToolkit::record(Call call)
@@ -82,7 +82,7 @@ void RecordingToolkit::setText(ControlId field, std::string_view text)
 
 void RecordingToolkit::choose(ControlId button)
 {
-    const ControlId frame = spec(button).container;
+    const ControlId frame = layoutOf(button).container;
     for (const ControlSpec& c : layout())
         if (c.kind == ControlKind::OptionButton && c.container == frame) selected_[indexOf(c.id)] = false;
     selected_[indexOf(button)] = true;

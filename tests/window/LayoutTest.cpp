@@ -25,7 +25,7 @@ TEST(Layout, OptionButtonsLieInsideTheirFrames)
 {
     for (const ControlSpec& c : layout()) {
         if (c.kind != ControlKind::OptionButton) continue;
-        const ControlSpec& frame = spec(c.container);
+        const ControlSpec& frame = layoutOf(c.container);
         ASSERT_EQ(frame.kind, ControlKind::Frame) << c.name;
         EXPECT_LE(c.left + c.width, frame.width) << c.name;
         EXPECT_LE(c.top + c.height, frame.height) << c.name;
@@ -40,9 +40,9 @@ TEST(Layout, FontsAreSizedInPixelsAt96Dpi)
 
 TEST(Layout, CaptionsKeepTheirBlanks)
 {
-    EXPECT_EQ(spec(ControlId::labZdroj).caption, "Zdroj ");
-    EXPECT_EQ(spec(ControlId::labRelDelka).caption, "Relativní délka vektoru  světla");
-    EXPECT_EQ(spec(ControlId::opCerna).caption, "černa");
+    EXPECT_EQ(layoutOf(ControlId::labZdroj).caption, "Zdroj ");
+    EXPECT_EQ(layoutOf(ControlId::labRelDelka).caption, "Relativní délka vektoru  světla");
+    EXPECT_EQ(layoutOf(ControlId::opCerna).caption, "černa");
     EXPECT_TRUE(windowCaption().starts_with("Tavrolin - "));
 }
 

@@ -16,7 +16,7 @@ protected:
     void load() { ASSERT_FALSE(window.dispatch(Tavrolin, Event::Load)); }
     void click(ControlId id)
     {
-        if (spec(id).kind == ControlKind::OptionButton) tk.choose(id);
+        if (layoutOf(id).kind == ControlKind::OptionButton) tk.choose(id);
         ASSERT_FALSE(window.dispatch(id, Event::Click));
     }
 

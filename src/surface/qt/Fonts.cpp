@@ -33,9 +33,9 @@ void loadFonts()
     for (const char* path : candidates) QFontDatabase::addApplicationFont(QString::fromUtf8(path));
 }
 
-QFont fontFor(const std::optional<FontSpec>& spec)
+QFont fontFor(const std::optional<FontSpec>& own)
 {
-    const FontSpec f = spec.value_or(windowSpec().defaultFont);
+    const FontSpec f = own.value_or(windowSpec().defaultFont);
     QFont font;
     font.setFamilies(familiesFor(f.family));
     font.setPixelSize(f.pixelSize());

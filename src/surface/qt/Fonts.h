@@ -13,6 +13,6 @@ namespace tavrolin::qt {
 void loadFonts();
 
 // The font of a control: its own, or the window's default font.
-QFont fontFor(const std::optional<FontSpec>& spec);
+QFont fontFor(const std::optional<FontSpec>& own);
 
 } // namespace tavrolin::qt

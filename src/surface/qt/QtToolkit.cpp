@@ -24,7 +24,7 @@ QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizet
 
 std::string nameOf(ControlId id)
 {
-    return id == ControlId::Tavrolin ? std::string(windowSpec().title) : std::string(spec(id).name);
+    return id == ControlId::Tavrolin ? std::string(windowSpec().title) : std::string(layoutOf(id).name);
 }
 
 [[noreturn]] void wrongControl(ControlId id, const char* what)

@@ -121,7 +121,7 @@ void Program::onCommand(WPARAM wParam, LPARAM lParam)
     // Enter in the dialog manager arrives as IDOK: it presses the focused
     // command button, and nothing else.
     if (LOWORD(wParam) == IDOK && !from) {
-        if (built_.controlOf(GetFocus(), id) && spec(id).kind == ControlKind::CommandButton) post(id, Event::Click);
+        if (built_.controlOf(GetFocus(), id) && layoutOf(id).kind == ControlKind::CommandButton) post(id, Event::Click);
         return;
     }
     if (HIWORD(wParam) != BN_CLICKED) return;

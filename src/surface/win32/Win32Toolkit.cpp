@@ -15,7 +15,7 @@ namespace {
 
 std::string nameOf(ControlId id)
 {
-    return id == ControlId::Tavrolin ? std::string(windowSpec().title) : std::string(spec(id).name);
+    return id == ControlId::Tavrolin ? std::string(windowSpec().title) : std::string(layoutOf(id).name);
 }
 
 } // namespace
@@ -74,7 +74,7 @@ void Win32Toolkit::selectOption(ControlId button)
     HWND radio = control(button, L"BUTTON", "přepínač");
     if (SendMessageW(radio, BM_GETCHECK, 0, 0) == BST_CHECKED) return;
     // BM_SETCHECK leaves the other buttons of the frame as they are.
-    const ControlId frame = spec(button).container;
+    const ControlId frame = layoutOf(button).container;
     for (const ControlSpec& c : layout())
         if (c.kind == ControlKind::OptionButton && c.container == frame && c.id != button)
             SendMessageW(built_.controls[indexOf(c.id)], BM_SETCHECK, BST_UNCHECKED, 0);

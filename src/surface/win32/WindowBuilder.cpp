@@ -17,9 +17,9 @@ const wchar_t* familyName(FontFamily family)
     return family == FontFamily::TimesNewRoman ? L"Times New Roman" : L"MS Sans Serif";
 }
 
-HFONT fontFor(BuiltWindow& built, const std::optional<FontSpec>& spec)
+HFONT fontFor(BuiltWindow& built, const std::optional<FontSpec>& own)
 {
-    const FontSpec f = spec.value_or(windowSpec().defaultFont);
+    const FontSpec f = own.value_or(windowSpec().defaultFont);
     // Sized in pixels, as the layout is drawn for 96 dpi; the Central
     // European character set for the Czech letters.
     HFONT font = CreateFontW(-f.pixelSize(), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
