@@ -7,7 +7,9 @@ set -euo pipefail
 command -v wine >/dev/null || { echo "wine-prefix: wine is missing (scripts/install-deps.sh test)" >&2; exit 1; }
 
 WINEPREFIX=$(mktemp -d /tmp/tavrolin-wine.XXXXXX)
-export WINEPREFIX WINEARCH=win32 WINEDEBUG=-all
+# No Mono or Gecko: the program needs neither, and their installers would
+# ask on the first start of a fresh prefix.
+export WINEPREFIX WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cleanup() {
     wineserver -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
