@@ -168,7 +168,10 @@ void SurfaceWidget::paintEvent(QPaintEvent* event)
     QPainter p(this);
     const QRect r = event->rect();
     const qreal ratio = canvas_.devicePixelRatio();
-    p.drawImage(QRectF(r), canvas_, QRectF(r.topLeft() * ratio, r.size() * ratio));
+    if (ratio == 1.0)
+        p.drawImage(r.topLeft(), canvas_, r); // a plain copy, the common case
+    else
+        p.drawImage(QRectF(r), canvas_, QRectF(r.topLeft() * ratio, r.size() * ratio));
 }
 
 void SurfaceWidget::resizeEvent(QResizeEvent* event)
