@@ -5,27 +5,39 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+#include <sys/stat.h>
 
 namespace {
 
-// Without a display Qt aborts with a platform-plugin trace; say it plainly.
-bool displayAvailable()
+const char* env(const char* name)
 {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value && *value) return true;
-    }
-    return false;
+    const char* value = std::getenv(name);
+    return value && *value ? value : nullptr;
+}
+
+// Without a display Qt aborts with a platform-plugin trace; say it plainly.
+// A local X display (":0", ":1.0") is there when its socket is; a remote
+// one is left for Qt to try.
+const char* missingDisplay()
+{
+    if (env("WAYLAND_DISPLAY") || env("QT_QPA_PLATFORM")) return nullptr;
+    const char* display = env("DISPLAY");
+    if (!display) return "no display available (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    if (display[0] != ':') return nullptr;
+    const std::string number = std::string(display + 1).substr(0, std::string(display + 1).find('.'));
+    struct stat info {};
+    if (stat(("/tmp/.X11-unix/X" + number).c_str(), &info) != 0) return "the display named by DISPLAY is not running";
+    return nullptr;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (!displayAvailable()) {
-        std::fputs("tavrolin: no display available (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                   "Start Tavrolin from a graphical desktop session.\n",
-                   stderr);
+    if (const char* why = missingDisplay()) {
+        std::fprintf(stderr, "tavrolin: %s.\nStart Tavrolin from a graphical desktop session.\n", why);
         return 2;
     }
     QApplication app(argc, argv);
