@@ -1,5 +1,7 @@
 #include "window/Accessibility.h"
 
+#include "window/Layout.h"
+
 namespace tavrolin {
 
 std::string_view accessibleName(ControlId id)
@@ -12,6 +14,16 @@ std::string_view accessibleName(ControlId id)
     default:
         return {};
     }
+}
+
+std::string accessibleDescription(ControlId id)
+{
+    if (id != ControlId::frmRelDelka) return {};
+    // "Relativní délka vektoru  světla" with its double blank, then
+    // "odrazeného od spodního rozhraní": read as one sentence.
+    std::string heading(layoutOf(ControlId::labRelDelka).caption);
+    if (const auto gap = heading.find("  "); gap != std::string::npos) heading.erase(gap, 1);
+    return heading + " " + std::string(layoutOf(ControlId::labOdrazeného).caption);
 }
 
 } // namespace tavrolin

@@ -2,6 +2,7 @@
 
 #include "surface/ControlId.h"
 
+#include <string>
 #include <string_view>
 
 namespace tavrolin {
@@ -11,6 +12,10 @@ namespace tavrolin {
 // the drawing, which no control describes. Czech, as everything the user
 // reads. Empty where the caption serves.
 std::string_view accessibleName(ControlId id);
+
+// A longer explanation where the window shows one only as painted text: the
+// two-line heading above the arrow-length frame. Empty elsewhere.
+std::string accessibleDescription(ControlId id);
 
 constexpr std::string_view drawingDescription =
     "Animace: světlo ze zdroje se odráží k detektoru na horním a dolním rozhraní skleněné desky. "

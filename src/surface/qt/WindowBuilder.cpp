@@ -173,6 +173,7 @@ BuiltWindow buildWindow()
         w->setFocusPolicy(focusPolicyFor(c));
         setBackground(w, toQColor(c.background));
         if (const std::string_view a11y = accessibleName(c.id); !a11y.empty()) w->setAccessibleName(qs(a11y));
+        if (const std::string more = accessibleDescription(c.id); !more.empty()) w->setAccessibleDescription(qs(more));
         w->setVisible(c.visibleAtStart);
         built.widgets[indexOf(c.id)] = w;
     }
