@@ -81,11 +81,11 @@ check(sorted(n for n, r in radios.items() if checked(r)) == ["1", "1 zelená", "
 groups = set(c.get("grouping", {})) | set(c.get("panel", {}))
 check({"Relat. kmitočet světla", "Barva grafu", "Relat.délka"} <= groups,
       "the three frames are groups with their captions: %s" % sorted(groups))
-frames = c.get("grouping", {})
-if "Relat.délka" in frames:
-    check(frames["Relat.délka"].description
-          == "Relativní délka vektoru světla odrazeného od spodního rozhraní",
-          "the arrow-length frame is explained by its heading: %r" % frames["Relat.délka"].description)
+frames = {**c.get("panel", {}), **c.get("grouping", {})}
+length_frame = frames.get("Relat.délka")
+check(length_frame is not None
+      and length_frame.description == "Relativní délka vektoru světla odrazeného od spodního rozhraní",
+      "the arrow-length frame is explained by its heading: %r" % (length_frame and length_frame.description))
 bars = c.get("scroll bar", {})
 check("Zpomalení animace" in bars, "the speed scroll bar is named: %s" % sorted(bars))
 if "Zpomalení animace" in bars:
