@@ -58,7 +58,11 @@ COLORREF toColorRef(unsigned v) { return RGB(v & 0xFF, (v >> 8) & 0xFF, (v >> 16
 BuiltWindow::~BuiltWindow()
 {
     surface.reset();
-    if (window) DestroyWindow(window);
+    if (window) {
+        // The program that answered the window's messages is going away.
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        DestroyWindow(window);
+    }
     for (HBRUSH b : brushes)
         if (b) DeleteObject(b);
     for (HFONT f : fonts) DeleteObject(f);
