@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tavrolin with warnings as errors and runs
-# every test: once in a normal build, once under AddressSanitizer and
+# every test: the Windows program's under wine, the Linux program's, and the
+# Linux program's once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
