@@ -260,4 +260,29 @@ void ProgramE2eTest::closingTheWindowDuringARunEndsTheProgramAfterTheRun()
     QCOMPARE(program->exitCode(), 0);
 }
 
+void ProgramE2eTest::keyboardAloneChoosesSettingsAndStartsARun()
+{
+    using enum ControlId;
+    const auto indicatorOf = [](const QImage& shot, ControlId id) { return shot.copy(view.toScreen(indicator(id))); };
+    const QImage before = X::screenshot();
+    // Start has the focus; Tab enters the colour group at its selection and
+    // Right picks blue; Tab enters the frequency group and Left picks 0,5,
+    // whose handler picks the red colour button.
+    X::key("Tab");
+    X::key("Right");
+    X::key("Tab");
+    X::key("Left");
+    QTest::qWait(300);
+    const QImage chosen = X::screenshot();
+    save(chosen, "keyboard");
+    for (ControlId id : {op05, op1, opCervena, opzelená})
+        QVERIFY2(indicatorOf(before, id) != indicatorOf(chosen, id), layoutOf(id).name.data());
+    // Konec, the length group, the scroll bar, and round to Start.
+    for (int i = 0; i < 4; ++i) X::key("Tab");
+    X::key("Return");
+    const QImage done = waitForClosingPicture(false);
+    QVERIFY(!done.isNull());
+    QVERIFY(picture::pointsFound(done, view, {0.5, 1}, picture::red) >= 58);
+}
+
 QTEST_MAIN(ProgramE2eTest)

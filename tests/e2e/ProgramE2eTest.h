@@ -14,4 +14,5 @@ private slots:
     void laterRunsAskAndYesClearsTheGraphWhileNoKeepsIt();
     void clicksDuringARunTakeEffectAfterItInOrder();
     void closingTheWindowDuringARunEndsTheProgramAfterTheRun();
+    void keyboardAloneChoosesSettingsAndStartsARun();
 };
