@@ -97,6 +97,8 @@ const ControlSpec& layoutOf(ControlId id)
     return controls[indexOf(id) - 1];
 }
 
+std::string_view controlName(ControlId id) { return id == ControlId::Tavrolin ? window.title : layoutOf(id).name; }
+
 std::string_view windowCaption() { return caption; }
 
 } // namespace tavrolin

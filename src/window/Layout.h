@@ -62,6 +62,9 @@ std::span<const ControlSpec> layout();
 
 const ControlSpec& layoutOf(ControlId id);
 
+// The name of a control, or of the window itself, as messages show it.
+std::string_view controlName(ControlId id);
+
 // The window caption: the program name, " - " and the web address.
 std::string_view windowCaption();
 

@@ -88,14 +88,12 @@ void RunPictureTest::captionsStandAtTheirPlaces()
 {
     const QImage label = qt::axisLabelImage();
     QCOMPARE(picture.copy(50, 400, 19, 68), label);
-    const struct {
-        QRect rect;
-    } labels[] = {{QRect(25, 61, 41, 17)}, {QRect(360, 61, 65, 17)}, {QRect(620, 171, 73, 17)},
-                  {QRect(600, 55, 177, 17)}, {QRect(600, 70, 185, 17)}};
-    for (const auto& l : labels) {
+    const QRect labels[] = {QRect(25, 61, 41, 17), QRect(360, 61, 65, 17), QRect(620, 171, 73, 17),
+                            QRect(600, 55, 177, 17), QRect(600, 70, 185, 17)};
+    for (const QRect& l : labels) {
         int ink = 0, silver = 0;
-        for (int y = l.rect.top(); y <= l.rect.bottom(); ++y)
-            for (int x = l.rect.left(); x <= l.rect.right(); ++x) {
+        for (int y = l.top(); y <= l.bottom(); ++y)
+            for (int x = l.left(); x <= l.right(); ++x) {
                 ink += picture.pixel(x, y) == qRgb(0, 0, 0);
                 silver += picture.pixel(x, y) == qRgb(192, 192, 192);
             }

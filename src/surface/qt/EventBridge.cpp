@@ -1,5 +1,7 @@
 #include "EventBridge.h"
 
+#include "QtText.h"
+
 #include "window/Layout.h"
 
 #include <QAbstractButton>
@@ -59,7 +61,7 @@ void EventBridge::post(ControlId control, Event event)
 
 void EventBridge::showFailure(QWidget* parent, const Failure& failure)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(windowSpec().title.data()),
+    QMessageBox box(QMessageBox::Critical, qs(windowSpec().title),
                     QStringLiteral("Chyba č. %1\n\n%2").arg(failure.number()).arg(QString::fromStdString(failure.description())),
                     QMessageBox::Ok, parent);
     box.exec();

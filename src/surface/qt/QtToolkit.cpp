@@ -2,6 +2,7 @@
 
 #include "ColourMapping.h"
 #include "Conversions.h"
+#include "QtText.h"
 #include "surface/Failure.h"
 #include "window/Layout.h"
 
@@ -20,16 +21,9 @@ namespace tavrolin::qt {
 
 namespace {
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-std::string nameOf(ControlId id)
-{
-    return id == ControlId::Tavrolin ? std::string(windowSpec().title) : std::string(layoutOf(id).name);
-}
-
 [[noreturn]] void wrongControl(ControlId id, const char* what)
 {
-    throw Failure(error::toolkit, "Ovládací prvek " + nameOf(id) + " není " + what + ".");
+    throw Failure(error::toolkit, "Ovládací prvek " + std::string(controlName(id)) + " není " + what + ".");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "CaptionFrame.h"
 #include "ColourMapping.h"
 #include "Fonts.h"
+#include "QtText.h"
 #include "window/Accessibility.h"
 #include "window/Layout.h"
 
@@ -22,8 +23,6 @@ static void initResources() { Q_INIT_RESOURCE(tavrolin); }
 namespace tavrolin::qt {
 
 namespace {
-
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 void setBackground(QWidget* w, QColor colour)
 {

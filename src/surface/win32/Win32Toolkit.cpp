@@ -11,15 +11,6 @@
 
 namespace tavrolin::win32 {
 
-namespace {
-
-std::string nameOf(ControlId id)
-{
-    return id == ControlId::Tavrolin ? std::string(windowSpec().title) : std::string(layoutOf(id).name);
-}
-
-} // namespace
-
 Win32Toolkit::Win32Toolkit(BuiltWindow& window) : built_(window), wait_(&Win32Toolkit::waitAnsweringDesktop) {}
 
 HWND Win32Toolkit::control(ControlId id, const wchar_t* windowClass, const char* what) const
@@ -28,7 +19,7 @@ HWND Win32Toolkit::control(ControlId id, const wchar_t* windowClass, const char*
     wchar_t actual[32] = {};
     if (hwnd) GetClassNameW(hwnd, actual, 32);
     if (!hwnd || _wcsicmp(actual, windowClass) != 0)
-        throw Failure(error::toolkit, "Ovládací prvek " + nameOf(id) + " není " + what + ".");
+        throw Failure(error::toolkit, "Ovládací prvek " + std::string(controlName(id)) + " není " + what + ".");
     return hwnd;
 }
 
@@ -97,7 +88,7 @@ void Win32Toolkit::showControl(ControlId id)
         ShowWindow(hwnd, SW_SHOW);
         return;
     }
-    throw Failure(error::toolkit, "Ovládací prvek " + nameOf(id) + " neexistuje.");
+    throw Failure(error::toolkit, "Ovládací prvek " + std::string(controlName(id)) + " neexistuje.");
 }
 
 void Win32Toolkit::moveControl(ControlId id, float left, float top)
@@ -111,7 +102,7 @@ void Win32Toolkit::moveControl(ControlId id, float left, float top)
         SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
-    throw Failure(error::toolkit, "Ovládací prvek " + nameOf(id) + " neexistuje.");
+    throw Failure(error::toolkit, "Ovládací prvek " + std::string(controlName(id)) + " neexistuje.");
 }
 
 // Closes once the running handler has returned, as the title bar's close
