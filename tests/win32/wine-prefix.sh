@@ -1,20 +1,42 @@
 #!/usr/bin/env bash
-# Runs a command with a fresh 32-bit wine prefix set up as a Czech school PC
-# would have it for Tavrolin: the fonts the program asks for present.
+# Runs a command with a fresh wine prefix set up as a Czech school PC would
+# have it for Tavrolin: the fonts the program asks for present. The prefix is
+# 32-bit, or 64-bit where 32-bit wine cannot run (wine-arch.sh decides unless
+# TAVROLIN_WINEARCH is win32 or win64); inside it, "wine" runs that wine.
 # Usage: wine-prefix.sh COMMAND [ARG...]   (inside a display: with-display.sh)
 set -euo pipefail
+here=$(dirname "$0")
 
 command -v wine >/dev/null || { echo "wine-prefix: wine is missing (scripts/install-deps.sh test)" >&2; exit 1; }
+arch=${TAVROLIN_WINEARCH:-$("$here/wine-arch.sh" 2>/dev/null)} ||
+    { echo "wine-prefix: no wine runs here: $("$here/wine-arch.sh" 2>&1 >/dev/null)" >&2; exit 1; }
 
 WINEPREFIX=$(mktemp -d /tmp/tavrolin-wine.XXXXXX)
+shims=
 # No Mono or Gecko: the program needs neither, and their installers would
 # ask on the first start of a fresh prefix.
-export WINEPREFIX WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX WINEARCH=$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cleanup() {
     wineserver -k 2>/dev/null || true
-    rm -rf "$WINEPREFIX"
+    rm -rf "$WINEPREFIX" ${shims:+"$shims"}
 }
 trap cleanup EXIT
+
+case "$arch" in
+    win32) ;;
+    win64)
+        # Debian's wine wrappers (wine, and wine-stable behind wineboot) take
+        # the 32-bit loader whenever it is installed, even where it cannot
+        # execute: put 64-bit ones first on the path.
+        shims=$(mktemp -d /tmp/tavrolin-wine64-bin.XXXXXX)
+        for name in wine wine-stable; do
+            printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$shims/$name"
+            chmod +x "$shims/$name"
+        done
+        export PATH="$shims:$PATH" WINELOADER=/usr/lib/wine/wine64
+        ;;
+    *) echo "wine-prefix: TAVROLIN_WINEARCH is '$arch', not win32 or win64" >&2; exit 1 ;;
+esac
 
 wineboot --init >/dev/null 2>&1
 wineserver -w
