@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # The Windows program under wine: start-up to a shown window, and one Start
 # run at slow-down 1 timed from the click to the glass-coloured plate.
-# Usage: bench/wine_run.sh build-win32/tavrolin.exe   (builds nothing)
+# Usage: bench/wine_run.sh [tavrolin.exe]   (builds nothing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-exe=$(realpath "${1:-build-win32/tavrolin.exe}")
+# Without an argument: the 32-bit program, or its 64-bit build where 32-bit
+# wine cannot run here.
+[ "$(tests/win32/wine-arch.sh 2>/dev/null)" = win64 ] && bits=64 || bits=32
+exe=$(realpath "${1:-build-win$bits/tavrolin.exe}")
 ls -la "$exe"
 tests/e2e/with-display.sh tests/win32/wine-prefix.sh bash -c '
     exe=$1

@@ -9,7 +9,7 @@ loader32=/usr/lib/wine/wine
 loader64=/usr/lib/wine/wine64
 
 if [ -e "$loader32" ]; then
-    out=$("$loader32" --version 2>&1)
+    out=$( { "$loader32" --version; } 2>&1)
     rc=$?
     if [ $rc -eq 0 ]; then
         echo "32-bit wine runs here ($out)" >&2
