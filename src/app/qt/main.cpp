@@ -1,3 +1,4 @@
+#include "DisplayCheck.h"
 #include "surface/qt/Fonts.h"
 #include "surface/qt/Program.h"
 
@@ -5,42 +6,40 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-
-#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-const char* env(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value && *value ? value : nullptr;
-}
+constexpr const char* startFromDesktop = "Start Tavrolin from a graphical desktop session.";
+QtMessageHandler qtHandler = nullptr;
 
-// Without a display Qt aborts with a platform-plugin trace; say it plainly.
-// A local X display (":0", ":1.0") is there when its socket is; a remote
-// one is left for Qt to try.
-const char* missingDisplay()
+// Should the platform still fail to open in a way the check above did not
+// foresee, Qt's fatal message ends the program with the same plain report,
+// after Qt's own warnings, instead of an abort and a core dump.
+void platformFailed(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (env("WAYLAND_DISPLAY") || env("QT_QPA_PLATFORM")) return nullptr;
-    const char* display = env("DISPLAY");
-    if (!display) return "no display available (neither DISPLAY nor WAYLAND_DISPLAY is set)";
-    if (display[0] != ':') return nullptr;
-    const std::string number = std::string(display + 1).substr(0, std::string(display + 1).find('.'));
-    struct stat info {};
-    if (stat(("/tmp/.X11-unix/X" + number).c_str(), &info) != 0) return "the display named by DISPLAY is not running";
-    return nullptr;
+    if (type != QtFatalMsg) {
+        if (qtHandler) qtHandler(type, context, message);
+        return;
+    }
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr, "tavrolin: no window can be opened on the display %s%s%s.\n%s\n", display ? display : "",
+                 display && wayland ? " or " : "", wayland ? wayland : "", startFromDesktop);
+    _exit(2);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (const char* why = missingDisplay()) {
-        std::fprintf(stderr, "tavrolin: %s.\nStart Tavrolin from a graphical desktop session.\n", why);
+    if (const auto why = tavrolin::app::displayProblem()) {
+        std::fprintf(stderr, "tavrolin: %s.\n%s\n", why->c_str(), startFromDesktop);
         return 2;
     }
+    qtHandler = qInstallMessageHandler(platformFailed);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     // Lets the desktop match the window to its menu entry and icon.
