@@ -20,8 +20,34 @@ std::optional<Failure> EventQueue::post(ControlId control, Event event)
     if (failure) {
         failed_ = true;
         queue_.clear();
+        held_.clear();
     }
     return failure;
+}
+
+void EventQueue::hold(std::function<void()> deliverInput)
+{
+    if (!failed_ && !closed_) held_.push_back(std::move(deliverInput));
+}
+
+void EventQueue::windowClosed()
+{
+    closed_ = true;
+    held_.clear();
+}
+
+void EventQueue::deliverHeldInput()
+{
+    // A delivered input that starts a run comes back here when the run has
+    // ended; the outer call goes on with the rest.
+    if (delivering_) return;
+    while (!held_.empty() && !busy_ && !failed_ && !closed_) {
+        auto deliver = std::move(held_.front());
+        held_.pop_front();
+        delivering_ = true;
+        deliver();
+        delivering_ = false;
+    }
 }
 
 } // namespace tavrolin

@@ -13,6 +13,13 @@ namespace tavrolin {
 // Runs the window's events one at a time, in the order they came. An event
 // that comes while a handler runs waits for it, so nothing changes under a
 // Start run. After a failure no further event is run.
+//
+// Input the user makes while a handler runs (a click, a key, a close) is held
+// here, as the toolkit's own input to be delivered again, not left in the
+// toolkit's queue: a toolkit throws away input for a window behind a modal
+// box, and a held Start opens one. Held input is delivered oldest first, each
+// only once the program is idle again, so whatever the one before it started
+// has ended first.
 class EventQueue {
 public:
     explicit EventQueue(MainWindow& window) : window_(window) {}
@@ -24,6 +31,17 @@ public:
     // the failure that ended a handler, once; the caller reports it.
     std::optional<Failure> post(ControlId control, Event event);
 
+    // True while input must be held rather than handled: a handler runs, or
+    // older held input is still waiting.
+    bool holdsInput() const { return busy_ || (!held_.empty() && !delivering_); }
+    void hold(std::function<void()> deliverInput);
+    bool hasHeldInput() const { return !held_.empty(); }
+    // Delivers the held input while the program is idle. A toolkit calls it
+    // from its event loop once the outermost handler has returned.
+    void deliverHeldInput();
+    // The window has closed: input still held is for a window that is gone.
+    void windowClosed();
+
     bool busy() const { return busy_; }
     bool failed() const { return failed_; }
 
@@ -31,8 +49,11 @@ private:
     MainWindow& window_;
     std::function<void()> done_;
     std::deque<std::pair<ControlId, Event>> queue_;
+    std::deque<std::function<void()>> held_;
     bool busy_ = false;
     bool failed_ = false;
+    bool delivering_ = false;
+    bool closed_ = false;
 };
 
 } // namespace tavrolin

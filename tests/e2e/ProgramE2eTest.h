@@ -14,5 +14,7 @@ private slots:
     void laterRunsAskAndYesClearsTheGraphWhileNoKeepsIt();
     void clicksDuringARunTakeEffectAfterItInOrder();
     void closingTheWindowDuringARunEndsTheProgramAfterTheRun();
+    void konecHeldBehindASecondStartEndsTheProgramAfterThatRun();
+    void inputHeldBehindAStartWaitsForItsQuestionAndRun();
     void keyboardAloneChoosesSettingsAndStartsARun();
 };

@@ -39,9 +39,8 @@ void WindowWidgetsTest::everyControlHasItsNameGeometryAndFont()
 {
     for (const ControlSpec& c : layout()) {
         if (c.kind == ControlKind::Label || c.kind == ControlKind::Image) {
-            const qt::PaintedControl* p = program->window().painted(c.id);
-            QVERIFY2(p, c.name.data());
-            QCOMPARE(p->rect, QRect(c.left, c.top, c.width, c.height));
+            QVERIFY2(program->window().paints(c.id), c.name.data());
+            QCOMPARE(program->window().paintedControls().rect(c.id), (PixelRect{c.left, c.top, c.width, c.height}));
             continue;
         }
         auto* w = program->window().findChild<QWidget*>(name(c.id));
@@ -63,8 +62,9 @@ void WindowWidgetsTest::onlyTheLayoutsVisibleControlsShowAfterStartUp()
                                        cmdKonec, cmdStart,               labKlepnuti, labOdrazeného, labRelDelka};
     std::set<ControlId> visible;
     for (const ControlSpec& c : layout()) {
-        const qt::PaintedControl* p = program->window().painted(c.id);
-        if (p ? p->visible : program->widget(c.id)->isVisible()) visible.insert(c.id);
+        const bool painted = program->window().paints(c.id);
+        if (painted ? program->window().paintedControls().visible(c.id) : program->widget(c.id)->isVisible())
+            visible.insert(c.id);
     }
     QCOMPARE(visible, expected);
 }

@@ -93,9 +93,9 @@ TEST_F(Win32Program, AWholeRunEndsWithTheGlassPlateAndTheCaptions)
     const GdiSurface& surface = *program->built().surface;
     EXPECT_EQ(surface.pixel(100, 300), RGB(192, 255, 255));
     EXPECT_EQ(surface.pixel(100, 494), RGB(192, 192, 192));
-    EXPECT_TRUE(surface.painted(labZdroj)->visible);
-    EXPECT_EQ(surface.painted(labZdroj)->rect.left, 25);
-    EXPECT_EQ(surface.painted(labZdroj)->rect.top, 61); // 60.5, rounded
+    EXPECT_TRUE(surface.paintedControls().visible(labZdroj));
+    EXPECT_EQ(surface.paintedControls().rect(labZdroj).left, 25);
+    EXPECT_EQ(surface.paintedControls().rect(labZdroj).top, 61); // 60.5, rounded
 }
 
 TEST_F(Win32Program, AFailureShowsItsNumberAndEndsWithStatusOne)

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace tavrolin::test {
 namespace {
 
@@ -45,6 +48,40 @@ TEST_F(Queue, EventsDuringARunWaitForItAndKeepTheirOrder)
     EXPECT_EQ(tk.count(Op::AskYesNo), 1u);
     EXPECT_EQ(tk.text(nFrekvence), "1,5");
     EXPECT_EQ(tk.text(nBarva), "černá");
+}
+
+TEST_F(Queue, HeldInputIsDeliveredWhenIdleInOrderBehindWhatItStarted)
+{
+    // Start, then Konec during run 1, then more input during run 2: the
+    // held Start runs run 2 to its end before Konec is delivered, and
+    // Konec, which closes the window, leaves nothing after it.
+    std::vector<std::string> seen;
+    int pauses = 0;
+    const auto note = [&](const char* what) { seen.push_back(what + std::string(" after ") + std::to_string(pauses)); };
+    tk.onPause = [&] {
+        EXPECT_TRUE(queue.holdsInput());
+        if (++pauses == 3) {
+            queue.hold([&] {
+                note("start");
+                EXPECT_FALSE(queue.post(cmdStart, Event::Click));
+            });
+            queue.hold([&] {
+                note("konec");
+                queue.windowClosed();
+            });
+        }
+        if (pauses == 305) queue.hold([&] { note("late"); });
+    };
+    tk.answers = {Answer::No};
+    EXPECT_FALSE(queue.post(cmdStart, Event::Click));
+    // Nothing is delivered from inside the handler that held it, and newer
+    // input still goes behind the held input.
+    EXPECT_EQ(pauses, 301);
+    EXPECT_TRUE(queue.holdsInput());
+    queue.deliverHeldInput();
+    EXPECT_EQ(seen, (std::vector<std::string>{"start after 301", "konec after 602"}));
+    EXPECT_EQ(tk.count(Op::AskYesNo), 1u);
+    EXPECT_FALSE(queue.hasHeldInput());
 }
 
 TEST_F(Queue, AfterAFailureNoFurtherEventRuns)

@@ -5,23 +5,116 @@
 #include "window/Layout.h"
 
 #include <QAbstractButton>
-#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QScrollBar>
+#include <QWindow>
+
+#include <memory>
 
 namespace tavrolin::qt {
+
+namespace {
+
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 EventBridge::EventBridge(MainWindow& mainWindow, BuiltWindow& window)
     : mainWindow_(mainWindow), window_(window), queue_(mainWindow),
       report_([this](const Failure& f) { showFailure(window_.window.get(), f); })
 {
     queue_.onHandlerDone([this] { window_.window->flush(); });
-    window_.window->mayClose = [this] {
-        if (!queue_.busy()) return true;
-        closeHeld_ = true;
+    window_.window->mayClose = [this](bool fromDesktop) { return mayClose(fromDesktop); };
+    // Input reaches the window's QWindow first, before Qt turns it into
+    // clicks and focus changes; that is where it is held.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool EventBridge::mayClose(bool fromDesktop)
+{
+    if (fromDesktop && queue_.holdsInput()) {
+        queue_.hold([window = QPointer<QWidget>(window_.window.get())] {
+            if (window) window->close();
+        });
         return false;
-    };
+    }
+    if (!fromDesktop && queue_.busy()) {
+        closeAfterHandler_ = true;
+        return false;
+    }
+    queue_.windowClosed();
+    return true;
+}
+
+bool EventBridge::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!queue_.holdsInput() || !isUserInput(event->type()) || !watched->isWindowType()) return false;
+    QWindow* window = window_.window->windowHandle();
+    if (watched != window) return false;
+    std::shared_ptr<QEvent> input(event->clone());
+    queue_.hold([this, to = QPointer<QWindow>(window), input] {
+        if (to) deliver(to, *input);
+    });
+    return true;
+}
+
+void EventBridge::deliver(QWindow* window, QEvent& input)
+{
+    auto* held = dynamic_cast<QMouseEvent*>(&input);
+    if (!held) {
+        // Keys go to the focus widget and the wheel to the widget under
+        // the pointer, as the window passes them on.
+        QCoreApplication::sendEvent(window, &input);
+        return;
+    }
+    // A mouse event the window passes on again is not always taken by the
+    // button it reaches (Qt's own pointer state has moved on), so it goes
+    // straight to the widget it was meant for: the one under the pointer
+    // or, while a button is down, the one pressed, as a fresh event.
+    const QMouseEvent& mouse = *held;
+    QWidget* top = window_.window.get();
+    const QPoint at = mouse.position().toPoint();
+    QWidget* target = top->childAt(at);
+    if (!target) target = top;
+    if (input.type() == QEvent::MouseButtonPress || input.type() == QEvent::MouseButtonDblClick) {
+        pressed_ = target;
+        for (QWidget* w = target; w && w != top; w = w->parentWidget()) {
+            if (w->focusPolicy() & Qt::ClickFocus) {
+                w->setFocus(Qt::MouseFocusReason);
+                break;
+            }
+        }
+    } else if (pressed_ && (input.type() == QEvent::MouseButtonRelease || mouse.buttons() != Qt::NoButton)) {
+        target = pressed_;
+    }
+    if (input.type() == QEvent::MouseButtonRelease && mouse.buttons() == Qt::NoButton) pressed_ = nullptr;
+    QMouseEvent fresh(input.type(), target->mapFrom(top, mouse.position()), mouse.scenePosition(),
+                      mouse.globalPosition(), mouse.button(), mouse.buttons(), mouse.modifiers());
+    QCoreApplication::sendEvent(target, &fresh);
 }
 
 void EventBridge::connectControls()
@@ -50,13 +143,14 @@ void EventBridge::post(ControlId control, Event event)
         return;
     }
     if (!outermost) return;
-    if (closeHeld_) {
-        closeHeld_ = false;
+    if (closeAfterHandler_) {
+        closeAfterHandler_ = false;
         window_.window->close();
     }
-    // Input held back during a run stays queued in the platform layer until
-    // something wakes the event loop; wake it so it is handled now.
-    if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
+    // Held input is delivered from the event loop, not from inside the
+    // click that has just been handled.
+    if (queue_.hasHeldInput())
+        QMetaObject::invokeMethod(this, [this] { queue_.deliverHeldInput(); }, Qt::QueuedConnection);
 }
 
 void EventBridge::showFailure(QWidget* parent, const Failure& failure)

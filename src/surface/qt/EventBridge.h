@@ -5,14 +5,20 @@
 #include "window/MainWindow.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
+
+class QWindow;
 
 namespace tavrolin::qt {
 
 // Carries the window's control events to their handlers through the event
-// queue. A close of the window while a handler runs waits for it, like any
-// other input. A failure is reported and ends the program.
+// queue. Clicks, keys and a close from the desktop that come while a handler
+// runs (or while older ones still wait) are held in the queue as copies of
+// Qt's events and delivered to the window again once it is idle. A failure
+// is reported and ends the program.
 class EventBridge : public QObject {
 public:
     using ReportFailure = std::function<void(const Failure&)>;
@@ -29,12 +35,20 @@ public:
     // Shows the error's number and description in a message box.
     static void showFailure(QWidget* parent, const Failure& failure);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool mayClose(bool fromDesktop);
+    void deliver(QWindow* window, QEvent& input);
+
     MainWindow& mainWindow_;
     BuiltWindow& window_;
     EventQueue queue_;
     ReportFailure report_;
-    bool closeHeld_ = false;
+    // The program's own close from a handler takes effect when it returns.
+    bool closeAfterHandler_ = false;
+    QPointer<QWidget> pressed_; // where held mouse input goes while a button is down
 };
 
 } // namespace tavrolin::qt

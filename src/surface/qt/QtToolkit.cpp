@@ -6,7 +6,9 @@
 #include "surface/Failure.h"
 #include "window/Layout.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,6 +22,36 @@
 namespace tavrolin::qt {
 
 namespace {
+
+// The question has only Yes and No: like the Windows Yes/No box, it stays
+// until one of them is chosen, whatever Escape or the title bar's close do.
+class YesNoBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Cancel)) return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (!answered_) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+    void done(int result) override
+    {
+        answered_ = true;
+        QMessageBox::done(result);
+    }
+
+private:
+    bool answered_ = false;
+};
 
 [[noreturn]] void wrongControl(ControlId id, const char* what)
 {
@@ -83,7 +115,7 @@ std::int16_t QtToolkit::getScrollValue(ControlId scrollBar)
 
 void QtToolkit::showControl(ControlId control)
 {
-    if (surface_.painted(control)) {
+    if (surface_.paints(control)) {
         surface_.showPainted(control);
         return;
     }
@@ -97,7 +129,7 @@ void QtToolkit::showControl(ControlId control)
 void QtToolkit::moveControl(ControlId control, float left, float top)
 {
     const QPoint at(int(std::lround(left)), int(std::lround(top)));
-    if (surface_.painted(control)) {
+    if (surface_.paints(control)) {
         surface_.movePainted(control, at);
         return;
     }
@@ -113,8 +145,8 @@ void QtToolkit::closeWindow() { surface_.close(); }
 Answer QtToolkit::askYesNo(std::string_view prompt)
 {
     surface_.flush();
-    QMessageBox box(QMessageBox::NoIcon, qs(windowSpec().title), qs(prompt), QMessageBox::Yes | QMessageBox::No,
-                    &surface_);
+    YesNoBox box(QMessageBox::NoIcon, qs(windowSpec().title), qs(prompt), QMessageBox::Yes | QMessageBox::No,
+                 &surface_);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));
     box.setDefaultButton(QMessageBox::Yes);
@@ -143,7 +175,8 @@ void QtToolkit::waitAnsweringDesktop(std::chrono::nanoseconds duration)
     // sleeps' overshoot does not add up.
     const auto deadline = steady_clock::now() + duration;
     for (;;) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // User input is taken too: the event bridge holds it for after the run.
+        QCoreApplication::processEvents();
         const auto now = steady_clock::now();
         if (now >= deadline) return;
         std::this_thread::sleep_until(std::min(deadline, now + milliseconds{16}));

@@ -23,6 +23,8 @@ QPen penFor(const QColor& colour, int width)
     return pen;
 }
 
+QRect qRect(const PixelRect& r) { return QRect(r.left, r.top, r.width, r.height); }
+
 QRect boundsOf(QPointF a, QPointF b, int penWidth)
 {
     const QRectF r = QRectF(a, b).normalized();
@@ -96,54 +98,47 @@ void SurfaceWidget::drawCircle(QPointF centre, qreal radius, const QColor& colou
     touch(boundsOf(centre - r, centre + r, penWidth_));
 }
 
-void SurfaceWidget::addPainted(ControlId id, const PaintedControl& control)
+void SurfaceWidget::addPainted(ControlId id, const PaintedLook& look)
 {
-    painted_[indexOf(id)] = control;
-    if (control.visible) paintControl(control);
+    looks_[indexOf(id)] = look;
+    if (painted_.visible(id)) paintControl(id, qRect(painted_.rect(id)));
 }
 
-const PaintedControl* SurfaceWidget::painted(ControlId id) const
+void SurfaceWidget::showPainted(ControlId id) { paint(painted_.show(id)); }
+
+void SurfaceWidget::movePainted(ControlId id, QPoint topLeft) { paint(painted_.move(id, topLeft.x(), topLeft.y())); }
+
+void SurfaceWidget::paint(const std::vector<PaintStep>& steps)
 {
-    const auto& slot = painted_[indexOf(id)];
-    return slot ? &*slot : nullptr;
+    for (const PaintStep& step : steps) {
+        if (step.control)
+            paintControl(*step.control, qRect(step.area));
+        else
+            fillBackground(qRect(step.area));
+    }
 }
 
-void SurfaceWidget::showPainted(ControlId id)
+void SurfaceWidget::paintControl(ControlId id, const QRect& clip)
 {
-    auto& control = painted_[indexOf(id)];
-    if (!control) return;
-    control->visible = true;
-    paintControl(*control);
-}
-
-void SurfaceWidget::movePainted(ControlId id, QPoint topLeft)
-{
-    auto& control = painted_[indexOf(id)];
-    if (!control) return;
-    // The uncovered part shows the background again, as a window does when
-    // a control moves away.
-    if (control->visible) fillBackground(control->rect);
-    control->rect.moveTopLeft(topLeft);
-    if (control->visible) paintControl(*control);
-}
-
-void SurfaceWidget::paintControl(const PaintedControl& control)
-{
+    const auto& look = looks_[indexOf(id)];
+    if (!look) return;
+    const QRect rect = qRect(painted_.rect(id));
     QPainter& p = painter();
-    if (!control.image.isNull()) {
-        p.drawImage(control.rect.topLeft(), control.image);
+    p.setClipRect(clip);
+    if (!look->image.isNull()) {
+        p.drawImage(rect.topLeft(), look->image);
     } else {
-        p.fillRect(control.rect, control.background);
-        p.setFont(control.font);
+        p.fillRect(rect, look->background);
+        p.setFont(look->font);
         p.setPen(QPen(Qt::black));
         // A label high enough for two lines wraps its text; a one-line label
         // lets a word that the substitute font makes a pixel too wide run
         // on rather than drop to a line nobody sees.
-        const bool wraps = control.rect.height() >= 2 * QFontMetrics(control.font).height();
-        p.drawText(control.rect, int(control.alignment | Qt::AlignTop | (wraps ? Qt::TextWordWrap : 0)),
-                   control.text);
+        const bool wraps = rect.height() >= 2 * QFontMetrics(look->font).height();
+        p.drawText(rect, int(look->alignment | Qt::AlignTop | (wraps ? Qt::TextWordWrap : 0)), look->text);
     }
-    touch(control.rect);
+    p.setClipping(false);
+    touch(clip);
 }
 
 void SurfaceWidget::fillBackground(const QRect& rect)
@@ -182,7 +177,7 @@ void SurfaceWidget::resizeEvent(QResizeEvent* event)
 
 void SurfaceWidget::closeEvent(QCloseEvent* event)
 {
-    if (mayClose && !mayClose()) {
+    if (mayClose && !mayClose(event->spontaneous())) {
         event->ignore();
         return;
     }

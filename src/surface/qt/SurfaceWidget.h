@@ -1,6 +1,7 @@
 #pragma once
 
 #include "surface/ControlId.h"
+#include "window/PaintedControls.h"
 
 #include <QFont>
 #include <QPainter>
@@ -16,17 +17,14 @@
 
 namespace tavrolin::qt {
 
-// A label or the image control: not a child window but something painted
-// into the drawing, so the drawing covers it and it covers the drawing,
-// in the order the program does it.
-struct PaintedControl {
-    QRect rect;
+// How a label or the image control looks; where it is and whether it is
+// visible is the core's PaintedControls.
+struct PaintedLook {
     QString text;
     QFont font;
     Qt::Alignment alignment = Qt::AlignLeft;
     QColor background;
     QImage image; // the image control's bitmap; null for a label
-    bool visible = false;
 };
 
 // The main window's client area. What is drawn goes into a retained image,
@@ -43,8 +41,10 @@ public:
     void drawLine(QPointF from, QPointF to, const QColor& colour);
     void drawCircle(QPointF centre, qreal radius, const QColor& colour);
 
-    void addPainted(ControlId id, const PaintedControl& control);
-    const PaintedControl* painted(ControlId id) const;
+    // Gives a label or the image its look, and paints it if it is visible.
+    void addPainted(ControlId id, const PaintedLook& look);
+    bool paints(ControlId id) const { return looks_[indexOf(id)].has_value(); }
+    const PaintedControls& paintedControls() const { return painted_; }
     void showPainted(ControlId id);
     void movePainted(ControlId id, QPoint topLeft);
 
@@ -57,8 +57,9 @@ public:
     // Puts everything drawn since the last flush on the screen now.
     void flush();
 
-    // Asked before the window closes; returning false keeps it open.
-    std::function<bool()> mayClose;
+    // Asked before the window closes, whether the desktop or the program
+    // closes it; returning false keeps it open.
+    std::function<bool(bool fromDesktop)> mayClose;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -66,7 +67,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void paintControl(const PaintedControl& control);
+    void paint(const std::vector<PaintStep>& steps);
+    void paintControl(ControlId id, const QRect& clip);
     void fillBackground(const QRect& rect);
     void touch(const QRect& rect);
     void ensureCanvas(QSize size);
@@ -82,7 +84,8 @@ private:
     std::unique_ptr<QPainter> painter_;
     int penWidth_ = 1;
     QRect dirty_;
-    std::array<std::optional<PaintedControl>, controlCount> painted_;
+    PaintedControls painted_;
+    std::array<std::optional<PaintedLook>, controlCount> looks_;
 };
 
 } // namespace tavrolin::qt

@@ -83,16 +83,14 @@ Qt::FocusPolicy focusPolicyFor(const ControlSpec& c)
     return c.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
-PaintedControl paintedFor(const ControlSpec& c)
+PaintedLook paintedFor(const ControlSpec& c)
 {
-    PaintedControl p;
-    p.rect = QRect(c.left, c.top, c.width, c.height);
+    PaintedLook p;
     p.text = qs(c.caption);
     p.font = fontFor(c.font);
     p.alignment = c.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
     p.background = toQColor(c.background);
     if (c.kind == ControlKind::Image) p.image = axisLabelImage();
-    p.visible = c.visibleAtStart;
     return p;
 }
 

@@ -10,6 +10,8 @@ namespace {
 // GDI works in whole pixels; equal coordinates always give equal pixels.
 int px(float v) { return int(std::lround(v)); }
 
+RECT winRect(const PixelRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
+
 bool fitsTwoLines(HDC dc, HFONT font, const RECT& rect)
 {
     const HGDIOBJ old = SelectObject(dc, font);
@@ -85,61 +87,59 @@ void GdiSurface::drawCircle(float x, float y, float radius, COLORREF colour)
     touch({r.left - m, r.top - m, r.right + m, r.bottom + m});
 }
 
-void GdiSurface::addPainted(ControlId id, const PaintedControl& control)
+void GdiSurface::addPainted(ControlId id, const PaintedLook& look)
 {
-    painted_[indexOf(id)] = control;
-    if (control.visible) paintControl(control);
+    looks_[indexOf(id)] = look;
+    if (painted_.visible(id)) paintControl(id, winRect(painted_.rect(id)));
 }
 
-const PaintedControl* GdiSurface::painted(ControlId id) const
-{
-    const auto& slot = painted_[indexOf(id)];
-    return slot ? &*slot : nullptr;
-}
+void GdiSurface::showPainted(ControlId id) { paint(painted_.show(id)); }
 
-void GdiSurface::showPainted(ControlId id)
-{
-    auto& control = painted_[indexOf(id)];
-    if (!control) return;
-    control->visible = true;
-    paintControl(*control);
-}
+void GdiSurface::movePainted(ControlId id, POINT topLeft) { paint(painted_.move(id, topLeft.x, topLeft.y)); }
 
-void GdiSurface::movePainted(ControlId id, POINT topLeft)
+void GdiSurface::paint(const std::vector<PaintStep>& steps)
 {
-    auto& control = painted_[indexOf(id)];
-    if (!control) return;
-    if (control->visible) {
-        HBRUSH brush = CreateSolidBrush(background_);
-        FillRect(dc_, &control->rect, brush);
-        DeleteObject(brush);
-        touch(control->rect);
+    for (const PaintStep& step : steps) {
+        const RECT area = winRect(step.area);
+        if (step.control) {
+            paintControl(*step.control, area);
+        } else {
+            fill(area, background_);
+            touch(area);
+        }
     }
-    OffsetRect(&control->rect, topLeft.x - control->rect.left, topLeft.y - control->rect.top);
-    if (control->visible) paintControl(*control);
 }
 
-void GdiSurface::paintControl(const PaintedControl& control)
+void GdiSurface::fill(const RECT& rect, COLORREF colour)
 {
-    RECT rect = control.rect;
-    if (control.image) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc_, &rect, brush);
+    DeleteObject(brush);
+}
+
+void GdiSurface::paintControl(ControlId id, const RECT& clip)
+{
+    const auto& look = looks_[indexOf(id)];
+    if (!look) return;
+    RECT rect = winRect(painted_.rect(id));
+    const int saved = SaveDC(dc_);
+    IntersectClipRect(dc_, clip.left, clip.top, clip.right, clip.bottom);
+    if (look->image) {
         HDC source = CreateCompatibleDC(dc_);
-        const HGDIOBJ old = SelectObject(source, control.image);
+        const HGDIOBJ old = SelectObject(source, look->image);
         BitBlt(dc_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0, 0, SRCCOPY);
         SelectObject(source, old);
         DeleteDC(source);
     } else {
-        HBRUSH brush = CreateSolidBrush(control.background);
-        FillRect(dc_, &rect, brush);
-        DeleteObject(brush);
-        const HGDIOBJ oldFont = SelectObject(dc_, control.font);
+        fill(rect, look->background);
+        SelectObject(dc_, look->font);
         SetTextColor(dc_, RGB(0, 0, 0));
         // As in the Qt window: only a label high enough for two lines wraps.
-        const UINT wrap = fitsTwoLines(dc_, control.font, rect) ? DT_WORDBREAK : 0;
-        DrawTextW(dc_, control.text.c_str(), int(control.text.size()), &rect, control.format | wrap | DT_NOPREFIX | DT_TOP);
-        SelectObject(dc_, oldFont);
+        const UINT wrap = fitsTwoLines(dc_, look->font, rect) ? DT_WORDBREAK : 0;
+        DrawTextW(dc_, look->text.c_str(), int(look->text.size()), &rect, look->format | wrap | DT_NOPREFIX | DT_TOP);
     }
-    touch(control.rect);
+    RestoreDC(dc_, saved);
+    touch(clip);
 }
 
 void GdiSurface::flush()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "surface/ControlId.h"
+#include "window/PaintedControls.h"
 
 #include <windows.h>
 
@@ -10,16 +11,14 @@
 
 namespace tavrolin::win32 {
 
-// A label or the image control, painted into the drawing (see SurfaceWidget
-// in the Qt backend: the same rules).
-struct PaintedControl {
-    RECT rect{};
+// How a label or the image control looks; where it is and whether it is
+// visible is the core's PaintedControls.
+struct PaintedLook {
     std::wstring text;
     HFONT font = nullptr;
     UINT format = DT_LEFT;
     COLORREF background = 0;
     HBITMAP image = nullptr;
-    bool visible = false;
 };
 
 // The client area's drawing, kept in a bitmap so that it survives the
@@ -35,8 +34,10 @@ public:
     void drawLine(float x1, float y1, float x2, float y2, COLORREF colour);
     void drawCircle(float x, float y, float radius, COLORREF colour);
 
-    void addPainted(ControlId id, const PaintedControl& control);
-    const PaintedControl* painted(ControlId id) const;
+    // Gives a label or the image its look, and paints it if it is visible.
+    void addPainted(ControlId id, const PaintedLook& look);
+    bool paints(ControlId id) const { return looks_[indexOf(id)].has_value(); }
+    const PaintedControls& paintedControls() const { return painted_; }
     void showPainted(ControlId id);
     void movePainted(ControlId id, POINT topLeft);
 
@@ -49,7 +50,9 @@ public:
 
 private:
     void selectPen(COLORREF colour);
-    void paintControl(const PaintedControl& control);
+    void paint(const std::vector<PaintStep>& steps);
+    void paintControl(ControlId id, const RECT& clip);
+    void fill(const RECT& rect, COLORREF colour);
     void touch(RECT rect);
 
     HWND window_;
@@ -63,7 +66,8 @@ private:
     int penWidth_ = 1;
     COLORREF background_;
     RECT dirty_{};
-    std::array<std::optional<PaintedControl>, controlCount> painted_;
+    PaintedControls painted_;
+    std::array<std::optional<PaintedLook>, controlCount> looks_;
 };
 
 } // namespace tavrolin::win32

@@ -5,8 +5,16 @@
 #include "window/Layout.h"
 
 #include <algorithm>
+#include <array>
 
 namespace tavrolin::win32 {
+
+namespace {
+
+// Posted to the window once a handler has returned and input is held.
+constexpr UINT deliverHeldInput = WM_APP + 1;
+
+} // namespace
 
 Program::Program(HINSTANCE instance) : toolkit_(built_), mainWindow_(toolkit_), queue_(mainWindow_)
 {
@@ -16,6 +24,8 @@ Program::Program(HINSTANCE instance) : toolkit_(built_), mainWindow_(toolkit_), 
     queue_.onHandlerDone([this] {
         if (built_.surface) built_.surface->flush();
     });
+    toolkit_.setHoldInput([this](const MSG& msg) { return holdInput(msg); });
+    toolkit_.setCloseWindow([this] { closeAfterHandler_ = true; });
 }
 
 bool Program::load()
@@ -35,13 +45,34 @@ int Program::run()
 {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        // The dialog manager gives Tab, the arrow keys in option groups and
-        // Enter their dialog meaning.
-        if (built_.window && IsDialogMessageW(built_.window, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        // Input that comes while older held input waits goes behind it.
+        if (!holdInput(msg)) dispatch(msg);
     }
     return exitStatus_;
+}
+
+void Program::dispatch(MSG& msg)
+{
+    // The dialog manager gives Tab, the arrow keys in option groups and
+    // Enter their dialog meaning.
+    if (built_.window && IsDialogMessageW(built_.window, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+bool Program::holdInput(const MSG& msg)
+{
+    if (!queue_.holdsInput() || !isUserInput(msg.message) || !built_.window) return false;
+    if (msg.hwnd != built_.window && !IsChild(built_.window, msg.hwnd)) return false;
+    // The dialog manager reads Shift for Shift+Tab from the keyboard state,
+    // which moves on as messages leave the queue: keep it with the message.
+    std::array<BYTE, 256> keys{};
+    GetKeyboardState(keys.data());
+    queue_.hold([this, held = msg, keys]() mutable {
+        SetKeyboardState(keys.data());
+        dispatch(held);
+    });
+    return true;
 }
 
 void Program::post(ControlId control, Event event)
@@ -53,10 +84,15 @@ void Program::post(ControlId control, Event event)
         DestroyWindow(built_.window);
         return;
     }
-    if (outermost && closeHeld_) {
-        closeHeld_ = false;
-        PostMessageW(built_.window, WM_CLOSE, 0, 0);
+    if (!outermost) return;
+    if (closeAfterHandler_) {
+        closeAfterHandler_ = false;
+        DestroyWindow(built_.window);
+        return;
     }
+    // Held input is delivered from the message loop, not from inside the
+    // click that has just been handled.
+    if (queue_.hasHeldInput()) PostMessageW(built_.window, deliverHeldInput, 0, 0);
 }
 
 LRESULT CALLBACK Program::wndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -101,13 +137,17 @@ LRESULT Program::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CLOSE:
         // A close during a run waits for the run, like any other input.
-        if (queue_.busy()) {
-            closeHeld_ = true;
+        if (queue_.holdsInput()) {
+            queue_.hold([hwnd] { SendMessageW(hwnd, WM_CLOSE, 0, 0); });
             return 0;
         }
         DestroyWindow(hwnd);
         return 0;
+    case deliverHeldInput:
+        queue_.deliverHeldInput();
+        return 0;
     case WM_DESTROY:
+        queue_.windowClosed();
         PostQuitMessage(exitStatus_);
         return 0;
     }

@@ -34,12 +34,15 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void onScroll(HWND bar, int request, int thumb);
     void onCommand(WPARAM wParam, LPARAM lParam);
+    bool holdInput(const MSG& msg);
+    void dispatch(MSG& msg);
 
     BuiltWindow built_;
     Win32Toolkit toolkit_;
     MainWindow mainWindow_;
     EventQueue queue_;
-    bool closeHeld_ = false;
+    // The program's own close from a handler takes effect when it returns.
+    bool closeAfterHandler_ = false;
     int exitStatus_ = 0;
 };
 

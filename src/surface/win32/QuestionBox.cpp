@@ -5,6 +5,18 @@ namespace tavrolin::win32 {
 namespace {
 
 thread_local HHOOK hook = nullptr;
+thread_local WNDPROC boxProc = nullptr;
+
+// The question has only Yes and No: it stays until one is chosen. Windows'
+// own Yes/No box ignores Escape and the title bar's close; wine's takes them
+// as Cancel, so the box is told to ignore them everywhere.
+LRESULT CALLBACK onlyYesOrNo(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if ((message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) ||
+        (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) || message == WM_CLOSE)
+        return 0;
+    return CallWindowProcW(boxProc, box, message, wParam, lParam);
+}
 
 // The message box is a system dialog; its button captions follow the
 // language of Windows. A CBT hook renames them as the box opens.
@@ -14,6 +26,7 @@ LRESULT CALLBACK renameButtons(int code, WPARAM wParam, LPARAM lParam)
         HWND box = HWND(wParam);
         SetDlgItemTextW(box, IDYES, L"Ano");
         SetDlgItemTextW(box, IDNO, L"Ne");
+        boxProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(box, GWLP_WNDPROC, LONG_PTR(&onlyYesOrNo)));
         UnhookWindowsHookEx(hook);
         hook = nullptr;
         return 0;

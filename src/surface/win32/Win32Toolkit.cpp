@@ -11,7 +11,10 @@
 
 namespace tavrolin::win32 {
 
-Win32Toolkit::Win32Toolkit(BuiltWindow& window) : built_(window), wait_(&Win32Toolkit::waitAnsweringDesktop) {}
+Win32Toolkit::Win32Toolkit(BuiltWindow& window)
+    : built_(window), wait_([this](std::chrono::nanoseconds d) { waitAnsweringDesktop(d); })
+{
+}
 
 HWND Win32Toolkit::control(ControlId id, const wchar_t* windowClass, const char* what) const
 {
@@ -80,7 +83,7 @@ std::int16_t Win32Toolkit::getScrollValue(ControlId scrollBar)
 
 void Win32Toolkit::showControl(ControlId id)
 {
-    if (built_.surface->painted(id)) {
+    if (built_.surface->paints(id)) {
         built_.surface->showPainted(id);
         return;
     }
@@ -94,7 +97,7 @@ void Win32Toolkit::showControl(ControlId id)
 void Win32Toolkit::moveControl(ControlId id, float left, float top)
 {
     const POINT at{LONG(std::lround(left)), LONG(std::lround(top))};
-    if (built_.surface->painted(id)) {
+    if (built_.surface->paints(id)) {
         built_.surface->movePainted(id, at);
         return;
     }
@@ -107,7 +110,13 @@ void Win32Toolkit::moveControl(ControlId id, float left, float top)
 
 // Closes once the running handler has returned, as the title bar's close
 // button does.
-void Win32Toolkit::closeWindow() { PostMessageW(built_.window, WM_CLOSE, 0, 0); }
+void Win32Toolkit::closeWindow()
+{
+    if (closeWindow_)
+        closeWindow_();
+    else
+        PostMessageW(built_.window, WM_CLOSE, 0, 0);
+}
 
 Answer Win32Toolkit::askYesNo(std::string_view prompt)
 {
@@ -133,15 +142,31 @@ void Win32Toolkit::pause(std::chrono::nanoseconds duration)
     wait_(duration);
 }
 
+bool isUserInput(UINT message)
+{
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+}
+
 void Win32Toolkit::waitAnsweringDesktop(std::chrono::nanoseconds duration)
 {
     using namespace std::chrono;
     const auto deadline = steady_clock::now() + duration;
     for (;;) {
-        // Paint and sent messages only: clicks and keys stay queued and are
-        // handled after the run, in order. Looking at the queue also keeps
-        // Windows from marking the window as not responding.
+        // Clicks and keys, in the order they came, are taken out of the queue
+        // and held; the system's would throw them away for a window behind
+        // the question box. Clicks on the title bar stay queued for after
+        // the run, as the system's move and close loops would stop the run.
+        // Looking at the queue also keeps Windows from marking the window as
+        // not responding.
         MSG msg;
+        while (holdInput_ && PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_INPUT) &&
+               isUserInput(msg.message)) {
+            PeekMessageW(&msg, msg.hwnd, msg.message, msg.message, PM_REMOVE);
+            if (!holdInput_(msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        }
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE))
             DispatchMessageW(&msg);
         const auto left = deadline - steady_clock::now();

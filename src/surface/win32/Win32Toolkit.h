@@ -7,16 +7,26 @@
 
 namespace tavrolin::win32 {
 
+// Clicks and keys in the client area: the input held during a run.
+bool isUserInput(UINT message);
+
 // The toolkit operations on the Win32 window built from the layout.
 class Win32Toolkit final : public Toolkit {
 public:
     using Wait = std::function<void(std::chrono::nanoseconds)>;
     using RunClickHandler = std::function<void(ControlId)>;
+    // Takes a message of user input out of the way during a pause; false if
+    // it is not for the program's window.
+    using HoldInput = std::function<bool(const MSG&)>;
 
     explicit Win32Toolkit(BuiltWindow& window);
 
     void setClickHandlerRunner(RunClickHandler runner) { runClickHandler_ = std::move(runner); }
     void setWait(Wait wait) { wait_ = std::move(wait); }
+    void setHoldInput(HoldInput hold) { holdInput_ = std::move(hold); }
+    // What the program's own close of the window does (by default it posts
+    // WM_CLOSE).
+    void setCloseWindow(std::function<void()> close) { closeWindow_ = std::move(close); }
     int stepsShown() const { return stepsShown_; }
 
     void setPixelUnits() override {}
@@ -42,9 +52,9 @@ public:
 
     void pause(std::chrono::nanoseconds duration) override;
 
-    // Waits until the time is up, painting the window and answering the
-    // system's sent messages, but leaving user input in the queue.
-    static void waitAnsweringDesktop(std::chrono::nanoseconds duration);
+    // Waits until the time is up, painting the window, answering the
+    // system's sent messages and handing clicks and keys to holdInput_.
+    void waitAnsweringDesktop(std::chrono::nanoseconds duration);
 
 private:
     HWND control(ControlId id, const wchar_t* windowClass, const char* what) const;
@@ -53,6 +63,8 @@ private:
     BuiltWindow& built_;
     RunClickHandler runClickHandler_;
     Wait wait_;
+    HoldInput holdInput_;
+    std::function<void()> closeWindow_;
     int stepsShown_ = 0;
 };
 

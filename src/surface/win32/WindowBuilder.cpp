@@ -120,14 +120,12 @@ void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter
         const std::size_t i = indexOf(c->id);
         built.backgrounds[i] = toColorRef(c->background.value);
         if (c->kind == ControlKind::Label || c->kind == ControlKind::Image) {
-            PaintedControl p;
-            p.rect = {c->left, c->top, c->left + c->width, c->top + c->height};
+            PaintedLook p;
             p.text = widen(c->caption);
             p.font = fontFor(built, c->font);
             p.format = c->align == TextAlign::Centre ? DT_CENTER : DT_LEFT;
             p.background = built.backgrounds[i];
             if (c->kind == ControlKind::Image) p.image = built.axisLabel;
-            p.visible = c->visibleAtStart;
             built.surface->addPainted(c->id, p);
             continue;
         }

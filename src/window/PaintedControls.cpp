@@ -1,0 +1,83 @@
+#include "window/PaintedControls.h"
+
+#include "surface/Failure.h"
+#include "window/Layout.h"
+
+#include <algorithm>
+#include <string>
+
+namespace tavrolin {
+
+PixelRect PixelRect::intersected(const PixelRect& other) const
+{
+    const int l = std::max(left, other.left);
+    const int t = std::max(top, other.top);
+    const int r = std::min(left + width, other.left + other.width);
+    const int b = std::min(top + height, other.top + other.height);
+    if (r <= l || b <= t) return {};
+    return {l, t, r - l, b - t};
+}
+
+PaintedControls::PaintedControls()
+{
+    for (const ControlSpec& c : layout()) {
+        if (c.kind == ControlKind::Label || c.kind == ControlKind::Image)
+            entries_.push_back({c.id, {c.left, c.top, c.width, c.height}, c.visibleAtStart});
+    }
+}
+
+const PaintedControls::Entry* PaintedControls::find(ControlId id) const
+{
+    const auto it = std::ranges::find(entries_, id, &Entry::id);
+    return it == entries_.end() ? nullptr : &*it;
+}
+
+const PaintedControls::Entry& PaintedControls::at(ControlId id) const
+{
+    if (const Entry* e = find(id)) return *e;
+    throw Failure(error::toolkit, "Ovládací prvek " + std::string(controlName(id)) + " se nekreslí do obrázku.");
+}
+
+PaintedControls::Entry& PaintedControls::at(ControlId id)
+{
+    return const_cast<Entry&>(static_cast<const PaintedControls&>(*this).at(id));
+}
+
+PixelRect PaintedControls::rect(ControlId id) const { return at(id).rect; }
+
+bool PaintedControls::visible(ControlId id) const { return at(id).visible; }
+
+std::vector<PaintStep> PaintedControls::atStart() const
+{
+    std::vector<PaintStep> steps;
+    for (const Entry& e : entries_)
+        if (e.visible) steps.push_back({e.id, e.rect});
+    return steps;
+}
+
+std::vector<PaintStep> PaintedControls::show(ControlId id)
+{
+    Entry& e = at(id);
+    e.visible = true;
+    return {{id, e.rect}};
+}
+
+std::vector<PaintStep> PaintedControls::move(ControlId id, int left, int top)
+{
+    Entry& moved = at(id);
+    const PixelRect old = moved.rect;
+    moved.rect.left = left;
+    moved.rect.top = top;
+    if (!moved.visible) return {};
+
+    std::vector<PaintStep> steps{{std::nullopt, old}};
+    for (const Entry& e : entries_) {
+        if (&e == &moved || !e.visible) continue;
+        const PixelRect covered = e.rect.intersected(old);
+        if (!covered.empty()) steps.push_back({e.id, covered});
+    }
+    steps.push_back({id, moved.rect});
+    return steps;
+}
+
+} // namespace tavrolin
