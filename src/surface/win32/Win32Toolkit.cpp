@@ -161,7 +161,7 @@ void Win32Toolkit::waitAnsweringDesktop(std::chrono::nanoseconds duration)
         MSG msg;
         while (holdInput_ && PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_INPUT) &&
                isUserInput(msg.message)) {
-            PeekMessageW(&msg, msg.hwnd, msg.message, msg.message, PM_REMOVE);
+            PeekMessageW(&msg, msg.hwnd, msg.message, msg.message, PM_REMOVE | PM_QS_INPUT);
             if (!holdInput_(msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
