@@ -21,8 +21,15 @@ std::optional<Failure> EventQueue::post(ControlId control, Event event)
         failed_ = true;
         queue_.clear();
         held_.clear();
+        return failure;
     }
-    return failure;
+    if (closePending_) {
+        closePending_ = false;
+        if (close_) close_();
+    } else if (!held_.empty() && scheduleHeld_) {
+        scheduleHeld_();
+    }
+    return std::nullopt;
 }
 
 void EventQueue::hold(std::function<void()> deliverInput)

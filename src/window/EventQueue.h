@@ -26,6 +26,11 @@ public:
 
     // Called after each handler has returned, to show what it drew.
     void onHandlerDone(std::function<void()> done) { done_ = std::move(done); }
+    // How the toolkit closes the window once the handlers have returned.
+    void onClose(std::function<void()> close) { close_ = std::move(close); }
+    // How the toolkit has deliverHeldInput called from its event loop, not
+    // from inside the input just handled.
+    void onHeldInputWaiting(std::function<void()> schedule) { scheduleHeld_ = std::move(schedule); }
 
     // Runs the event now, or queues it behind the running handler. Returns
     // the failure that ended a handler, once; the caller reports it.
@@ -39,6 +44,9 @@ public:
     // Delivers the held input while the program is idle. A toolkit calls it
     // from its event loop once the outermost handler has returned.
     void deliverHeldInput();
+    // The program's own close from a handler: the window closes when the
+    // outermost handler has returned, before any held input.
+    void closeAfterHandler() { closePending_ = true; }
     // The window has closed: input still held is for a window that is gone.
     void windowClosed();
 
@@ -48,12 +56,15 @@ public:
 private:
     MainWindow& window_;
     std::function<void()> done_;
+    std::function<void()> close_;
+    std::function<void()> scheduleHeld_;
     std::deque<std::pair<ControlId, Event>> queue_;
     std::deque<std::function<void()>> held_;
     bool busy_ = false;
     bool failed_ = false;
     bool delivering_ = false;
     bool closed_ = false;
+    bool closePending_ = false;
 };
 
 } // namespace tavrolin

@@ -48,6 +48,10 @@ EventBridge::EventBridge(MainWindow& mainWindow, BuiltWindow& window)
       report_([this](const Failure& f) { showFailure(window_.window.get(), f); })
 {
     queue_.onHandlerDone([this] { window_.window->flush(); });
+    queue_.onClose([this] { window_.window->close(); });
+    queue_.onHeldInputWaiting([this] {
+        QMetaObject::invokeMethod(this, [this] { queue_.deliverHeldInput(); }, Qt::QueuedConnection);
+    });
     window_.window->mayClose = [this](bool fromDesktop) { return mayClose(fromDesktop); };
     // Input reaches the window's QWindow first, before Qt turns it into
     // clicks and focus changes; that is where it is held.
@@ -63,7 +67,7 @@ bool EventBridge::mayClose(bool fromDesktop)
         return false;
     }
     if (!fromDesktop && queue_.busy()) {
-        closeAfterHandler_ = true;
+        queue_.closeAfterHandler();
         return false;
     }
     queue_.windowClosed();
@@ -136,21 +140,10 @@ void EventBridge::connectControls()
 
 void EventBridge::post(ControlId control, Event event)
 {
-    const bool outermost = !queue_.busy();
     if (auto failure = queue_.post(control, event)) {
         report_(*failure);
         QCoreApplication::exit(1);
-        return;
     }
-    if (!outermost) return;
-    if (closeAfterHandler_) {
-        closeAfterHandler_ = false;
-        window_.window->close();
-    }
-    // Held input is delivered from the event loop, not from inside the
-    // click that has just been handled.
-    if (queue_.hasHeldInput())
-        QMetaObject::invokeMethod(this, [this] { queue_.deliverHeldInput(); }, Qt::QueuedConnection);
 }
 
 void EventBridge::showFailure(QWidget* parent, const Failure& failure)

@@ -46,8 +46,6 @@ private:
     BuiltWindow& window_;
     EventQueue queue_;
     ReportFailure report_;
-    // The program's own close from a handler takes effect when it returns.
-    bool closeAfterHandler_ = false;
     QPointer<QWidget> pressed_; // where held mouse input goes while a button is down
 };
 

@@ -24,8 +24,10 @@ Program::Program(HINSTANCE instance) : toolkit_(built_), mainWindow_(toolkit_), 
     queue_.onHandlerDone([this] {
         if (built_.surface) built_.surface->flush();
     });
+    queue_.onClose([this] { DestroyWindow(built_.window); });
+    queue_.onHeldInputWaiting([this] { PostMessageW(built_.window, deliverHeldInput, 0, 0); });
     toolkit_.setHoldInput([this](const MSG& msg) { return holdInput(msg); });
-    toolkit_.setCloseWindow([this] { closeAfterHandler_ = true; });
+    toolkit_.setCloseWindow([this] { queue_.closeAfterHandler(); });
 }
 
 bool Program::load()
@@ -77,22 +79,11 @@ bool Program::holdInput(const MSG& msg)
 
 void Program::post(ControlId control, Event event)
 {
-    const bool outermost = !queue_.busy();
     if (auto failure = queue_.post(control, event)) {
         showFailureBox(built_.window, failure->number(), widen(failure->description()), widen(windowSpec().title));
         exitStatus_ = 1;
         DestroyWindow(built_.window);
-        return;
     }
-    if (!outermost) return;
-    if (closeAfterHandler_) {
-        closeAfterHandler_ = false;
-        DestroyWindow(built_.window);
-        return;
-    }
-    // Held input is delivered from the message loop, not from inside the
-    // click that has just been handled.
-    if (queue_.hasHeldInput()) PostMessageW(built_.window, deliverHeldInput, 0, 0);
 }
 
 LRESULT CALLBACK Program::wndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)

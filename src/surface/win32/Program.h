@@ -41,8 +41,6 @@ private:
     Win32Toolkit toolkit_;
     MainWindow mainWindow_;
     EventQueue queue_;
-    // The program's own close from a handler takes effect when it returns.
-    bool closeAfterHandler_ = false;
     int exitStatus_ = 0;
 };
 
