@@ -2,7 +2,8 @@
 // and the program icon. Run it from the build tree after changing either:
 //   cmake --build build --target tavrolin_make_resources
 //   QT_QPA_PLATFORM=offscreen build/resources/tavrolin_make_resources resources
-//   icotool -c -o resources/tavrolin.ico resources/icons/{16,24,32,48,256}.png
+//   icotool -c -o resources/windows/tavrolin.ico resources/icons/{16,24,32,48}.png -r resources/icons/256.png
+// (the 256 px image stored as PNG, the others as bitmaps).
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -14,19 +15,21 @@
 
 namespace {
 
-// 19 x 68 pixels: "Síla skla" in near-black bold serif, turned a quarter
-// turn clockwise (read from top to bottom, letter tops to the right), on an
-// alternating pattern of two light greys close to the window's silver.
-QImage axisLabel()
+// 19 x 68 pixels times the scale: "Síla skla" in near-black bold serif,
+// turned a quarter turn clockwise (read from top to bottom, letter tops to
+// the right), on an alternating pattern of two light greys close to the
+// window's silver. The Windows program shows the twice as large one on
+// screens of 150 % and more.
+QImage axisLabel(int scale)
 {
-    QImage image(19, 68, QImage::Format_RGB888);
+    QImage image(19 * scale, 68 * scale, QImage::Format_RGB888);
     const QColor greys[2] = {QColor(176, 184, 176), QColor(192, 199, 192)};
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) image.setPixelColor(x, y, greys[(x + y) % 2]);
 
     QPainter p(&image);
     QFont font(QStringLiteral("Liberation Serif"));
-    font.setPixelSize(15);
+    font.setPixelSize(15 * scale);
     font.setBold(true);
     font.setStyleStrategy(QFont::NoAntialias);
     p.setFont(font);
@@ -76,10 +79,12 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    bool ok = axisLabel().save(out.filePath(QStringLiteral("sila_skla.bmp")), "BMP");
+    out.mkpath(QStringLiteral("windows"));
+    bool ok = axisLabel(1).save(out.filePath(QStringLiteral("sila_skla.bmp")), "BMP");
+    ok = axisLabel(2).save(out.filePath(QStringLiteral("windows/sila_skla_2x.bmp")), "BMP") && ok;
     ok = icon(256).save(out.filePath(QStringLiteral("tavrolin.png")), "PNG") && ok;
     // The icon in the sizes that desktops and Windows ask for; icotool puts
-    // 16 to 256 together into tavrolin.ico.
+    // 16 to 256 together into windows/tavrolin.ico.
     out.mkpath(QStringLiteral("icons"));
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         ok = icon(size).save(out.filePath(QStringLiteral("icons/%1.png").arg(size)), "PNG") && ok;

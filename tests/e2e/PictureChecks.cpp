@@ -4,14 +4,17 @@
 
 namespace picture {
 
+// A layout pixel becomes the screen's pixels between its scaled edges, each
+// edge at the nearest screen pixel.
 QPoint View::toScreen(double x, double y) const
 {
-    return origin + QPoint(int(std::floor(x * scale)), int(std::floor(y * scale)));
+    return origin + QPoint(int(std::floor(x * scale + 0.5)), int(std::floor(y * scale + 0.5)));
 }
 
 QRect View::toScreen(QRect area) const
 {
-    return QRect(toScreen(area.left(), area.top()), QSize(int(area.width() * scale), int(area.height() * scale)));
+    return QRect(toScreen(area.left(), area.top()), toScreen(area.left() + area.width(), area.top() + area.height()) -
+                                                        QPoint(1, 1));
 }
 
 namespace {
@@ -61,6 +64,20 @@ int count(const QImage& shot, const View& view, QRect area, QRgb colour)
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x) n += shot.pixel(x, y) == colour;
     return n;
+}
+
+double inkHeight(const QImage& shot, const View& view, QRect area, QRgb colour)
+{
+    int top = -1, bottom = -1;
+    const QRect r = view.toScreen(area) & shot.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (shot.pixel(x, y) == colour) {
+                if (top < 0) top = y;
+                bottom = y;
+                break;
+            }
+    return top < 0 ? 0 : (bottom - top + 1) / view.scale;
 }
 
 bool allOf(const QImage& shot, const View& view, QRect area, QRgb colour)

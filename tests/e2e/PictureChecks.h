@@ -45,6 +45,10 @@ int graphPixels(const QImage& shot, const View& view, QRgb colour);
 // Pixels of a colour in an area.
 int count(const QImage& shot, const View& view, QRect area, QRgb colour);
 
+// From the top row to the bottom row of the area that show the colour, in
+// layout pixels; 0 if none does.
+double inkHeight(const QImage& shot, const View& view, QRect area, QRgb colour);
+
 // Every pixel of the area has the colour.
 bool allOf(const QImage& shot, const View& view, QRect area, QRgb colour);
 

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 using namespace tavrolin;
@@ -68,9 +69,12 @@ void ProgramE2eTest::init()
     env.insert("LANG", "cs_CZ.UTF-8");
     env.remove("LC_ALL");
     env.remove("LC_NUMERIC");
-    // A projector at 200 %: TAVROLIN_E2E_SCALE=2 runs the program scaled.
-    view.scale = qEnvironmentVariableIntValue("TAVROLIN_E2E_SCALE") == 2 ? 2 : 1;
-    if (view.scale != 1) env.insert("QT_SCALE_FACTOR", "2");
+    // A projector at 200 %: TAVROLIN_E2E_SCALE=2 runs the program scaled
+    // (the Windows program takes the scale from its wine prefix's DPI).
+    const QString scale = qEnvironmentVariable("TAVROLIN_E2E_SCALE", "1");
+    view.scale = scale.toDouble();
+    QVERIFY2(view.scale >= 1 && view.scale <= 3, qPrintable(scale));
+    if (view.scale != 1) env.insert("QT_SCALE_FACTOR", scale);
     program->setProcessEnvironment(env);
     program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // The Windows program runs under wine: TAVROLIN_E2E_COMMAND="wine …/tavrolin.exe".
@@ -115,8 +119,13 @@ void ProgramE2eTest::opensMaximizedWithTheLayoutsControls()
         const QRect r = clientRect(id);
         QCOMPARE(shot.pixel(view.toScreen(r.right() - 1, r.center().y())), colour);
     }
-    // The start-up caption is written; the hidden controls leave only silver.
+    // The start-up caption is written, in letters of its font's size at the
+    // screen's scale: two lines of 24-point Times, about 59 layout pixels
+    // from the top of the K to the foot of "Start".
     QVERIFY(picture::count(shot, view, clientRect(labKlepnuti), qRgb(0, 0, 0)) > 300);
+    const double ink = picture::inkHeight(shot, view, clientRect(labKlepnuti), qRgb(0, 0, 0));
+    QVERIFY2(ink > 50 && ink < 70, qPrintable(QString::number(ink)));
+    // The hidden controls leave only silver.
     for (ControlId hidden : {nSpomaleni, nPosunZdroje, frmAnimace, frmPosunZdroje, labDetektor, labZdroj})
         QVERIFY2(picture::allOf(shot, view, clientRect(hidden).adjusted(2, 2, -2, -2), picture::silver),
                  layoutOf(hidden).name.data());
@@ -128,8 +137,9 @@ void ProgramE2eTest::restoredWindowHasTheLayoutsClientSize()
     X::run("wmctrl", {"-i", "-r", windowId, "-b", "remove,maximized_vert,maximized_horz"});
     QElapsedTimer t;
     t.start();
-    while (X::clientSize(windowId).width() != 792 * view.scale && t.elapsed() < 5000) QTest::qWait(50);
-    QCOMPARE(X::clientSize(windowId), QSize(792, 516) * view.scale);
+    const QSize size(std::lround(792 * view.scale), std::lround(516 * view.scale));
+    while (X::clientSize(windowId) != size && t.elapsed() < 5000) QTest::qWait(50);
+    QCOMPARE(X::clientSize(windowId), size);
 }
 
 void ProgramE2eTest::optionButtonsScrollBarAndKonecAnswerClicks()
@@ -179,6 +189,13 @@ void ProgramE2eTest::startRunsTheWholeAnimationAtItsPace()
     // 301 pauses of 10 ms at slow-down 1.
     QVERIFY2(ms >= 3010 && ms < 8000, qPrintable(QString::number(ms)));
     QVERIFY(picture::pointsFound(done, view, {}, picture::green) >= 58);
+    // Between the final rays and the surface, where every step's ray to the
+    // bottom surface passed and was drawn again in silver, nothing is left.
+    QVERIFY(picture::allOf(done, view, QRect(76, 130, 14, 50), picture::silver));
+    QVERIFY(picture::allOf(done, view, QRect(340, 130, 14, 50), picture::silver));
+    // Those rays, drawn again in silver, also took the top surface's line
+    // away left of the hit point, every pixel of it.
+    QCOMPARE(picture::count(done, view, QRect(100, 189, 100, 4), picture::foreground), 0);
     QVERIFY(picture::count(done, view, QRect(25, 61, 41, 17), qRgb(0, 0, 0)) > 20);  // "Zdroj "
     QVERIFY(picture::count(done, view, QRect(360, 61, 65, 17), qRgb(0, 0, 0)) > 20); // "Detektor"
     // "odrazeného od spodního rozhraní" moved down from y 64 and uncovered

@@ -1,5 +1,6 @@
 #include "surface/win32/Program.h"
 #include "surface/win32/Text.h"
+#include "window/Layout.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,47 @@ TEST_F(Win32Program, AWholeRunEndsWithTheGlassPlateAndTheCaptions)
     EXPECT_TRUE(surface.paintedControls().visible(labZdroj));
     EXPECT_EQ(surface.paintedControls().rect(labZdroj).left, 25);
     EXPECT_EQ(surface.paintedControls().rect(labZdroj).top, 61); // 60.5, rounded
+}
+
+// Windows 10 tells a window moved to a screen of another scale; wine never
+// does, so the message is sent here as Windows would send it.
+TEST_F(Win32Program, MovedToAScreenOfTwiceTheDpiEverythingTakesTheNewScale)
+{
+    BuiltWindow& built = program->built();
+    program->show(SW_SHOWNORMAL);
+    ASSERT_EQ(built.scale.dpi(), 96);
+    program->toolkit().moveControl(cmdStart, 600.4f, 20);
+    RECT suggested{10, 10, 1700, 1100};
+    SendMessageW(program->window(), WM_DPICHANGED, MAKEWPARAM(192, 192), LPARAM(&suggested));
+
+    // The moved button at twice where it was moved to, twice its size.
+    HWND start = built.controls[indexOf(cmdStart)];
+    RECT r{};
+    GetWindowRect(start, &r);
+    MapWindowPoints(HWND_DESKTOP, program->window(), reinterpret_cast<POINT*>(&r), 2);
+    const ControlSpec& c = layoutOf(cmdStart);
+    EXPECT_EQ(r.left, 1200);
+    EXPECT_EQ(r.top, 40);
+    EXPECT_EQ(r.right - r.left, 2 * c.width);
+    EXPECT_EQ(r.bottom - r.top, 2 * c.height);
+    LOGFONTW font{};
+    GetObjectW(HFONT(SendMessageW(start, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -2 * c.font.value_or(windowSpec().defaultFont).pixelSize());
+
+    // The start-up caption painted afresh at twice its place and size:
+    // black letters in the doubled rectangle's lower half too.
+    const GdiSurface& surface = *built.surface;
+    const PixelRect label = surface.paintedControls().rect(labKlepnuti);
+    int ink = 0;
+    for (int y = 2 * label.top + label.height; y < 2 * (label.top + label.height); ++y)
+        for (int x = 2 * label.left; x < 2 * (label.left + label.width); ++x) ink += surface.pixel(x, y) == 0;
+    EXPECT_GT(ink, 300);
+    // The drawing goes on at the new scale: a thin line is two pixels thick.
+    program->toolkit().setPenWidth(1);
+    program->toolkit().drawLine(100, 400, 300, 400, std::nullopt);
+    EXPECT_EQ(surface.pixel(400, 800), RGB(3, 0, 67));
+    EXPECT_EQ(surface.pixel(400, 801), RGB(3, 0, 67));
+    EXPECT_NE(surface.pixel(400, 802), RGB(3, 0, 67));
 }
 
 TEST_F(Win32Program, AFailureShowsItsNumberAndEndsWithStatusOne)

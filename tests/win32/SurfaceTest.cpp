@@ -65,5 +65,36 @@ TEST_F(GdiSurfaceTest, DotsRingsAndClipping)
     EXPECT_EQ(surface->pixel(750, 550), foreground);
 }
 
+// At 125 % a layout pixel is one or two screen pixels high. The plate is
+// drawn row by row in thin level lines: its rows meet without a gap, and
+// drawn again in silver, rays and rows leave nothing.
+TEST(GdiSurfaceAtAScale, PlateRowsMeetAndRedrawInSilverLeavesNothing)
+{
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1000, 750, nullptr, nullptr, nullptr, nullptr);
+    GdiSurface surface(window, silver, SIZE{1000, 750}, DeviceScale(120));
+    const auto count = [&](RECT area, COLORREF colour) {
+        int n = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) n += surface.pixel(x, y) == colour;
+        return n;
+    };
+    for (COLORREF colour : {foreground, silver}) {
+        surface.setPenWidth(1);
+        for (int y = 211; y <= 260; ++y) surface.drawLine(30, float(y), 400, float(y), colour);
+        surface.drawLine(30, 90, 215, 230.5f, colour);
+        surface.setPenWidth(2);
+        surface.drawLine(470, 150, 530.3f, 210.8f, colour);
+    }
+    EXPECT_EQ(count({0, 0, 1000, 750}, silver), 1000 * 750);
+
+    surface.setPenWidth(1);
+    for (int y = 211; y <= 260; ++y) surface.drawLine(30, float(y), 400, float(y), foreground);
+    // Rows 211 to 260 are the screen's rows from 263.75 to 326.25, rounded.
+    EXPECT_EQ(count({38, 264, 500, 326}, foreground), (500 - 38) * (326 - 264));
+    EXPECT_EQ(count({0, 263, 1000, 264}, foreground), 0);
+    EXPECT_EQ(count({0, 326, 1000, 327}, foreground), 0);
+    DestroyWindow(window);
+}
+
 } // namespace
 } // namespace tavrolin::win32

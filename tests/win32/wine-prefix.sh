@@ -3,6 +3,8 @@
 # have it for Tavrolin: the fonts the program asks for present. The prefix is
 # 32-bit, or 64-bit where 32-bit wine cannot run (wine-arch.sh decides unless
 # TAVROLIN_WINEARCH is win32 or win64); inside it, "wine" runs that wine.
+# TAVROLIN_WINE_DPI sets the screen's scale of the prefix (120 is 125 %,
+# 192 is 200 %; 96 when not given).
 # Usage: wine-prefix.sh COMMAND [ARG...]   (inside a display: with-display.sh)
 set -euo pipefail
 here=$(dirname "$0")
@@ -47,6 +49,9 @@ fonts="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts"
 cp /usr/share/fonts/truetype/liberation/LiberationSerif-*.ttf "$fonts/"
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ /d 'Liberation Serif' /f >/dev/null 2>&1
+if [ -n "${TAVROLIN_WINE_DPI:-}" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$TAVROLIN_WINE_DPI" /f >/dev/null 2>&1
+fi
 wineserver -w
 
 "$@"

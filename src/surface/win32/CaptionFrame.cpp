@@ -1,5 +1,8 @@
 #include "CaptionFrame.h"
 
+#include "DeviceScale.h"
+#include "DpiAwareness.h"
+
 #include <string>
 
 namespace tavrolin::win32 {
@@ -45,7 +48,8 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         if (!caption.empty()) {
             SIZE extent{};
             GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &extent);
-            RECT text{8, 0, 8 + extent.cx + 2, tm.tmHeight};
+            const DeviceScale scale(dpiOfWindow(hwnd));
+            RECT text{scale.at(8), 0, scale.at(8) + extent.cx + scale.at(2), tm.tmHeight};
             FillRect(dc, &text, HBRUSH(GetWindowLongPtrW(hwnd, backgroundSlot)));
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, RGB(0, 0, 0));

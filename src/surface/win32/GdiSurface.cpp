@@ -1,5 +1,7 @@
 #include "GdiSurface.h"
 
+#include "Fonts.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,8 +12,6 @@ namespace {
 // GDI works in whole pixels; equal coordinates always give equal pixels.
 int px(float v) { return int(std::lround(v)); }
 
-RECT winRect(const PixelRect& r) { return {r.left, r.top, r.left + r.width, r.top + r.height}; }
-
 bool fitsTwoLines(HDC dc, HFONT font, const RECT& rect)
 {
     const HGDIOBJ old = SelectObject(dc, font);
@@ -21,19 +21,29 @@ bool fitsTwoLines(HDC dc, HFONT font, const RECT& rect)
     return rect.bottom - rect.top >= 2 * tm.tmHeight;
 }
 
-} // namespace
+struct Canvas {
+    HDC dc;
+    HBITMAP bitmap;
+};
 
-GdiSurface::GdiSurface(HWND window, COLORREF background, SIZE size) : window_(window), background_(background)
+Canvas createCanvas(HWND window, SIZE size)
 {
     HDC screen = GetDC(window);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, size.cx, size.cy);
+    Canvas c{CreateCompatibleDC(screen), CreateCompatibleBitmap(screen, size.cx, size.cy)};
     ReleaseDC(window, screen);
+    return c;
+}
+
+} // namespace
+
+GdiSurface::GdiSurface(HWND window, COLORREF background, SIZE size, DeviceScale scale)
+    : window_(window), scale_(scale), background_(background)
+{
+    const Canvas c = createCanvas(window, size);
+    dc_ = c.dc;
+    bitmap_ = c.bitmap;
     oldBitmap_ = SelectObject(dc_, bitmap_);
-    RECT all{0, 0, size.cx, size.cy};
-    HBRUSH brush = CreateSolidBrush(background_);
-    FillRect(dc_, &all, brush);
-    DeleteObject(brush);
+    fill({0, 0, size.cx, size.cy}, background_);
     SelectObject(dc_, GetStockObject(NULL_BRUSH));
     SetBkMode(dc_, TRANSPARENT);
 }
@@ -45,18 +55,34 @@ GdiSurface::~GdiSurface()
     SelectObject(dc_, oldBitmap_);
     DeleteObject(bitmap_);
     DeleteDC(dc_);
+    deleteFonts();
+}
+
+void GdiSurface::deleteFonts()
+{
+    for (HFONT& f : fonts_) {
+        if (f) DeleteObject(f);
+        f = nullptr;
+    }
+}
+
+void GdiSurface::createFonts()
+{
+    for (std::size_t i = 0; i < looks_.size(); ++i)
+        if (looks_[i] && !looks_[i]->image) fonts_[i] = createFont(looks_[i]->font, scale_);
 }
 
 void GdiSurface::selectPen(COLORREF colour)
 {
-    if (pen_ && colour == penColour_ && penWidth_ == penWidthSelected_) return;
-    HPEN pen = CreatePen(PS_SOLID, penWidth_, colour);
+    const int width = scale_.penWidth(penWidth_);
+    if (pen_ && colour == penColour_ && width == penWidthSelected_) return;
+    HPEN pen = CreatePen(PS_SOLID, width, colour);
     const HGDIOBJ previous = SelectObject(dc_, pen);
     if (!oldPen_) oldPen_ = previous;
     if (pen_) DeleteObject(pen_);
     pen_ = pen;
     penColour_ = colour;
-    penWidthSelected_ = penWidth_;
+    penWidthSelected_ = width;
 }
 
 void GdiSurface::touch(RECT rect)
@@ -70,27 +96,42 @@ void GdiSurface::touch(RECT rect)
 
 void GdiSurface::drawLine(float x1, float y1, float x2, float y2, COLORREF colour)
 {
+    const int ax = px(x1), ay = px(y1), bx = px(x2), by = px(y2);
+    // A thin level or upright line is a row or a column of layout pixels:
+    // those from the start up to the end, which GDI leaves out. Filled as
+    // the scaled blocks of those pixels, it has no gaps at 125 % either.
+    if (penWidth_ == 1 && (ay == by) != (ax == bx)) {
+        RECT cells = ay == by ? RECT{std::min(ax, bx + 1), ay, std::max(ax + 1, bx), ay + 1}
+                              : RECT{ax, std::min(ay, by + 1), ax + 1, std::max(ay + 1, by)};
+        const RECT r = scale_.rect(cells.left, cells.top, cells.right, cells.bottom);
+        fill(r, colour);
+        touch(r);
+        return;
+    }
     selectPen(colour);
-    MoveToEx(dc_, px(x1), px(y1), nullptr);
-    LineTo(dc_, px(x2), px(y2));
-    const int m = penWidth_ + 2;
-    touch({std::min(px(x1), px(x2)) - m, std::min(px(y1), px(y2)) - m, std::max(px(x1), px(x2)) + m,
-           std::max(px(y1), px(y2)) + m});
+    MoveToEx(dc_, scale_.at(ax), scale_.at(ay), nullptr);
+    LineTo(dc_, scale_.at(bx), scale_.at(by));
+    const int m = penWidthSelected_ + 2;
+    touch({scale_.at(std::min(ax, bx)) - m, scale_.at(std::min(ay, by)) - m, scale_.at(std::max(ax, bx)) + m,
+           scale_.at(std::max(ay, by)) + m});
 }
 
 void GdiSurface::drawCircle(float x, float y, float radius, COLORREF colour)
 {
     selectPen(colour);
-    const RECT r{px(x - radius), px(y - radius), px(x + radius) + 1, px(y + radius) + 1};
+    const RECT r = scale_.rect(px(x - radius), px(y - radius), px(x + radius) + 1, px(y + radius) + 1);
     Ellipse(dc_, r.left, r.top, r.right, r.bottom);
-    const int m = penWidth_ + 2;
+    const int m = penWidthSelected_ + 2;
     touch({r.left - m, r.top - m, r.right + m, r.bottom + m});
 }
 
 void GdiSurface::addPainted(ControlId id, const PaintedLook& look)
 {
-    looks_[indexOf(id)] = look;
-    if (painted_.visible(id)) paintControl(id, winRect(painted_.rect(id)));
+    const std::size_t i = indexOf(id);
+    looks_[i] = look;
+    if (fonts_[i]) DeleteObject(fonts_[i]);
+    fonts_[i] = look.image ? nullptr : createFont(look.font, scale_);
+    if (painted_.visible(id)) paintControl(id, scale_.rect(painted_.rect(id)));
 }
 
 void GdiSurface::showPainted(ControlId id) { paint(painted_.show(id)); }
@@ -100,7 +141,7 @@ void GdiSurface::movePainted(ControlId id, POINT topLeft) { paint(painted_.move(
 void GdiSurface::paint(const std::vector<PaintStep>& steps)
 {
     for (const PaintStep& step : steps) {
-        const RECT area = winRect(step.area);
+        const RECT area = scale_.rect(step.area);
         if (step.control) {
             paintControl(*step.control, area);
         } else {
@@ -121,25 +162,72 @@ void GdiSurface::paintControl(ControlId id, const RECT& clip)
 {
     const auto& look = looks_[indexOf(id)];
     if (!look) return;
-    RECT rect = winRect(painted_.rect(id));
+    RECT rect = scale_.rect(painted_.rect(id));
     const int saved = SaveDC(dc_);
     IntersectClipRect(dc_, clip.left, clip.top, clip.right, clip.bottom);
     if (look->image) {
+        HBITMAP image = look->image2x && scale_.dpi() >= 144 ? look->image2x : look->image;
+        BITMAP size{};
+        GetObjectW(image, sizeof size, &size);
         HDC source = CreateCompatibleDC(dc_);
-        const HGDIOBJ old = SelectObject(source, look->image);
-        BitBlt(dc_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0, 0, SRCCOPY);
+        const HGDIOBJ old = SelectObject(source, image);
+        const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+        if (w == size.bmWidth && h == size.bmHeight) {
+            BitBlt(dc_, rect.left, rect.top, w, h, source, 0, 0, SRCCOPY);
+        } else {
+            SetStretchBltMode(dc_, HALFTONE);
+            SetBrushOrgEx(dc_, 0, 0, nullptr);
+            StretchBlt(dc_, rect.left, rect.top, w, h, source, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+        }
         SelectObject(source, old);
         DeleteDC(source);
     } else {
+        HFONT font = fonts_[indexOf(id)];
         fill(rect, look->background);
-        SelectObject(dc_, look->font);
+        SelectObject(dc_, font);
         SetTextColor(dc_, RGB(0, 0, 0));
         // As in the Qt window: only a label high enough for two lines wraps.
-        const UINT wrap = fitsTwoLines(dc_, look->font, rect) ? DT_WORDBREAK : 0;
+        const UINT wrap = fitsTwoLines(dc_, font, rect) ? DT_WORDBREAK : 0;
         DrawTextW(dc_, look->text.c_str(), int(look->text.size()), &rect, look->format | wrap | DT_NOPREFIX | DT_TOP);
     }
     RestoreDC(dc_, saved);
     touch(clip);
+}
+
+void GdiSurface::setScale(DeviceScale scale, SIZE size)
+{
+    if (scale == scale_) return;
+    BITMAP old{};
+    GetObjectW(bitmap_, sizeof old, &old);
+    const Canvas c = createCanvas(window_, size);
+    const HGDIOBJ previous = SelectObject(c.dc, c.bitmap);
+    RECT all{0, 0, size.cx, size.cy};
+    HBRUSH brush = CreateSolidBrush(background_);
+    FillRect(c.dc, &all, brush);
+    DeleteObject(brush);
+    // Stretched pixel for pixel, so the picture's colours stay exact.
+    SetStretchBltMode(c.dc, COLORONCOLOR);
+    StretchBlt(c.dc, 0, 0, old.bmWidth * scale.dpi() / scale_.dpi(), old.bmHeight * scale.dpi() / scale_.dpi(), dc_,
+               0, 0, old.bmWidth, old.bmHeight, SRCCOPY);
+
+    if (oldPen_) SelectObject(dc_, oldPen_);
+    if (pen_) DeleteObject(pen_);
+    pen_ = nullptr;
+    oldPen_ = nullptr;
+    SelectObject(dc_, oldBitmap_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+    dc_ = c.dc;
+    bitmap_ = c.bitmap;
+    oldBitmap_ = previous;
+    SelectObject(dc_, GetStockObject(NULL_BRUSH));
+    SetBkMode(dc_, TRANSPARENT);
+
+    scale_ = scale;
+    deleteFonts();
+    createFonts();
+    paint(painted_.atStart());
+    touch(all);
 }
 
 void GdiSurface::flush()

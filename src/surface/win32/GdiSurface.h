@@ -1,6 +1,8 @@
 #pragma once
 
+#include "DeviceScale.h"
 #include "surface/ControlId.h"
+#include "window/Layout.h"
 #include "window/PaintedControls.h"
 
 #include <windows.h>
@@ -15,17 +17,23 @@ namespace tavrolin::win32 {
 // visible is the core's PaintedControls.
 struct PaintedLook {
     std::wstring text;
-    HFONT font = nullptr;
+    FontSpec font{};
     UINT format = DT_LEFT;
     COLORREF background = 0;
+    // The image drawn for 96 dpi, and for twice that, which looks better
+    // from 150 % on; not owned.
     HBITMAP image = nullptr;
+    HBITMAP image2x = nullptr;
 };
 
-// The client area's drawing, kept in a bitmap so that it survives the
-// window being covered; the window paints from it.
+// The client area's drawing, kept in a bitmap of the screen's pixels so
+// that it survives the window being covered; the window paints from it.
+// Coordinates are the layout's 96-dpi pixels, the scale turns them into the
+// screen's.
 class GdiSurface {
 public:
-    GdiSurface(HWND window, COLORREF background, SIZE size);
+    // The size is in the screen's pixels.
+    GdiSurface(HWND window, COLORREF background, SIZE size, DeviceScale scale = DeviceScale());
     ~GdiSurface();
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
@@ -41,21 +49,31 @@ public:
     void showPainted(ControlId id);
     void movePainted(ControlId id, POINT topLeft);
 
+    const DeviceScale& scale() const { return scale_; }
+    // The window moved to a screen of another DPI: the picture so far is
+    // stretched to the new scale (it cannot be drawn again), the painted
+    // controls are painted afresh at their new size on top.
+    void setScale(DeviceScale scale, SIZE size);
+
     // Puts what changed since the last flush on the screen now.
     void flush();
     // Answers WM_PAINT.
     void paint(HDC target, const RECT& area) const;
 
+    // A pixel of the screen's, for tests.
     COLORREF pixel(int x, int y) const { return GetPixel(dc_, x, y); }
 
 private:
     void selectPen(COLORREF colour);
+    void createFonts();
+    void deleteFonts();
     void paint(const std::vector<PaintStep>& steps);
     void paintControl(ControlId id, const RECT& clip);
     void fill(const RECT& rect, COLORREF colour);
     void touch(RECT rect);
 
     HWND window_;
+    DeviceScale scale_;
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ oldBitmap_ = nullptr;
@@ -68,6 +86,7 @@ private:
     RECT dirty_{};
     PaintedControls painted_;
     std::array<std::optional<PaintedLook>, controlCount> looks_;
+    std::array<HFONT, controlCount> fonts_{};
 };
 
 } // namespace tavrolin::win32

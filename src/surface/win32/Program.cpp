@@ -134,6 +134,15 @@ LRESULT Program::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         DestroyWindow(hwnd);
         return 0;
+    case WM_DPICHANGED: {
+        // Moved to a screen of another scale (Windows 10): take it, and the
+        // size Windows suggests for the window there.
+        rescaleWindow(built_, LOWORD(wParam));
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     case deliverHeldInput:
         queue_.deliverHeldInput();
         return 0;

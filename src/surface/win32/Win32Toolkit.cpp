@@ -102,7 +102,9 @@ void Win32Toolkit::moveControl(ControlId id, float left, float top)
         return;
     }
     if (HWND hwnd = built_.controls[indexOf(id)]) {
-        SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        built_.layoutTopLeft[indexOf(id)] = at;
+        const RECT r = placeOf(built_, layoutOf(id), at.x, at.y);
+        SetWindowPos(hwnd, nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
     throw Failure(error::toolkit, "Ovládací prvek " + std::string(controlName(id)) + " neexistuje.");

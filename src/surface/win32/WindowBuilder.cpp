@@ -1,6 +1,8 @@
 #include "WindowBuilder.h"
 
 #include "CaptionFrame.h"
+#include "DpiAwareness.h"
+#include "Fonts.h"
 #include "Text.h"
 #include "window/Layout.h"
 
@@ -12,21 +14,16 @@ namespace {
 
 constexpr wchar_t className[] = L"TavrolinWindow";
 
-const wchar_t* familyName(FontFamily family)
-{
-    return family == FontFamily::TimesNewRoman ? L"Times New Roman" : L"MS Sans Serif";
-}
+constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
-HFONT fontFor(BuiltWindow& built, const std::optional<FontSpec>& own)
+FontSpec fontOf(const ControlSpec& c) { return c.font.value_or(windowSpec().defaultFont); }
+
+void setFont(BuiltWindow& built, std::size_t slot, HWND hwnd, const FontSpec& font)
 {
-    const FontSpec f = own.value_or(windowSpec().defaultFont);
-    // Sized in pixels, as the layout is drawn for 96 dpi; the Central
-    // European character set for the Czech letters.
-    HFONT font = CreateFontW(-f.pixelSize(), 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                             EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH | FF_DONTCARE, familyName(f.family));
-    built.fonts.push_back(font);
-    return font;
+    HFONT old = built.fonts[slot];
+    built.fonts[slot] = createFont(font, built.scale);
+    SendMessageW(hwnd, WM_SETFONT, WPARAM(built.fonts[slot]), TRUE);
+    if (old) DeleteObject(old);
 }
 
 struct ClassAndStyle {
@@ -65,8 +62,10 @@ BuiltWindow::~BuiltWindow()
     }
     for (HBRUSH b : brushes)
         if (b) DeleteObject(b);
-    for (HFONT f : fonts) DeleteObject(f);
+    for (HFONT f : fonts)
+        if (f) DeleteObject(f);
     if (axisLabel) DeleteObject(axisLabel);
+    if (axisLabel2x) DeleteObject(axisLabel2x);
 }
 
 bool BuiltWindow::controlOf(HWND hwnd, ControlId& id) const
@@ -92,23 +91,75 @@ void registerWindowClass(HINSTANCE instance, WNDPROC wndProc)
     registerCaptionFrameClass(instance);
 }
 
+RECT placeOf(const BuiltWindow& built, const ControlSpec& c, int left, int top)
+{
+    // Scaled as positions in the window, so that a frame's buttons keep
+    // their places against the window's other controls.
+    int x = 0, y = 0;
+    if (c.container != ControlId::Tavrolin) {
+        x = layoutOf(c.container).left;
+        y = layoutOf(c.container).top;
+    }
+    const DeviceScale& s = built.scale;
+    return {s.at(x + left) - s.at(x), s.at(y + top) - s.at(y), s.at(x + left + c.width) - s.at(x),
+            s.at(y + top + c.height) - s.at(y)};
+}
+
+namespace {
+
+// The drawing covers the largest client area the window can have.
+SIZE canvasSize(const DeviceScale& scale)
+{
+    return {std::max(scale.at(800), GetSystemMetrics(SM_CXVIRTUALSCREEN)),
+            std::max(scale.at(600), GetSystemMetrics(SM_CYVIRTUALSCREEN))};
+}
+
+void resizeToLayout(const BuiltWindow& built)
+{
+    const WindowSpec& ws = windowSpec();
+    const RECT frame = frameAround(built.scale.rect(0, 0, ws.clientWidth, ws.clientHeight), windowStyle,
+                                   built.scale.dpi());
+    SetWindowPos(built.window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+void rescaleWindow(BuiltWindow& built, int dpi)
+{
+    const DeviceScale scale(dpi);
+    if (scale == built.scale) return;
+    built.scale = scale;
+    setFont(built, indexOf(ControlId::Tavrolin), built.window, windowSpec().defaultFont);
+    for (const ControlSpec& c : layout()) {
+        HWND hwnd = built.controls[indexOf(c.id)];
+        if (!hwnd) continue;
+        setFont(built, indexOf(c.id), hwnd, fontOf(c));
+        const POINT at = built.layoutTopLeft[indexOf(c.id)];
+        const RECT r = placeOf(built, c, at.x, at.y);
+        SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    built.surface->setScale(scale, canvasSize(scale));
+    InvalidateRect(built.window, nullptr, FALSE);
+}
+
 void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter)
 {
     const WindowSpec& ws = windowSpec();
-    RECT frame{0, 0, ws.clientWidth, ws.clientHeight};
-    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    built.window = CreateWindowExW(0, className, widen(windowCaption()).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                   frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+    built.window = CreateWindowExW(0, className, widen(windowCaption()).c_str(), windowStyle, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, ws.clientWidth, ws.clientHeight, nullptr, nullptr, instance,
                                    creationParameter);
     if (!built.window) return;
+    // Only now is it known on which screen the window opens.
+    built.scale = DeviceScale(dpiOfWindow(built.window));
+    resizeToLayout(built);
 
-    const SIZE canvas{std::max(800, GetSystemMetrics(SM_CXVIRTUALSCREEN)),
-                      std::max(600, GetSystemMetrics(SM_CYVIRTUALSCREEN))};
-    built.surface = std::make_unique<GdiSurface>(built.window, toColorRef(ws.background.value), canvas);
+    built.surface = std::make_unique<GdiSurface>(built.window, toColorRef(ws.background.value),
+                                                 canvasSize(built.scale), built.scale);
     built.axisLabel = HBITMAP(LoadImageW(instance, MAKEINTRESOURCEW(axisLabelResource), IMAGE_BITMAP, 0, 0, 0));
-    HFONT defaultFont = fontFor(built, std::nullopt);
-    SendMessageW(built.window, WM_SETFONT, WPARAM(defaultFont), FALSE);
+    built.axisLabel2x = HBITMAP(LoadImageW(instance, MAKEINTRESOURCEW(axisLabel2xResource), IMAGE_BITMAP, 0, 0, 0));
+    setFont(built, indexOf(ControlId::Tavrolin), built.window, ws.defaultFont);
 
     // Creation order is tab order; controls outside it come last.
     std::vector<const ControlSpec*> order;
@@ -122,10 +173,13 @@ void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter
         if (c->kind == ControlKind::Label || c->kind == ControlKind::Image) {
             PaintedLook p;
             p.text = widen(c->caption);
-            p.font = fontFor(built, c->font);
+            p.font = fontOf(*c);
             p.format = c->align == TextAlign::Centre ? DT_CENTER : DT_LEFT;
             p.background = built.backgrounds[i];
-            if (c->kind == ControlKind::Image) p.image = built.axisLabel;
+            if (c->kind == ControlKind::Image) {
+                p.image = built.axisLabel;
+                p.image2x = built.axisLabel2x;
+            }
             built.surface->addPainted(c->id, p);
             continue;
         }
@@ -133,10 +187,10 @@ void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter
         built.brushes[i] = CreateSolidBrush(built.backgrounds[i]);
         HWND parent = c->container == ControlId::Tavrolin ? built.window : built.controls[indexOf(c->container)];
         HWND hwnd = nullptr;
+        const RECT place = placeOf(built, *c, c->left, c->top);
         if (c->kind == ControlKind::Frame) {
-            hwnd = createCaptionFrame(parent, widen(c->caption).c_str(),
-                                      {c->left, c->top, c->left + c->width, c->top + c->height}, controlId,
-                                      built.brushes[i], c->visibleAtStart, instance);
+            hwnd = createCaptionFrame(parent, widen(c->caption).c_str(), place, controlId, built.brushes[i],
+                                      c->visibleAtStart, instance);
         } else {
             const ClassAndStyle cs = classFor(*c);
             DWORD childStyle = WS_CHILD | cs.style;
@@ -149,11 +203,13 @@ void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter
             if (firstOfGroup) childStyle |= WS_GROUP;
             if (c->tabStop && firstOfGroup) childStyle |= WS_TABSTOP;
             previousFrame = option ? c->container : ControlId::Tavrolin;
-            hwnd = CreateWindowExW(cs.exStyle, cs.windowClass, widen(c->caption).c_str(), childStyle, c->left,
-                                   c->top, c->width, c->height, parent, HMENU(INT_PTR(controlId)), instance, nullptr);
+            hwnd = CreateWindowExW(cs.exStyle, cs.windowClass, widen(c->caption).c_str(), childStyle, place.left,
+                                   place.top, place.right - place.left, place.bottom - place.top, parent,
+                                   HMENU(INT_PTR(controlId)), instance, nullptr);
         }
         built.controls[i] = hwnd;
-        SendMessageW(hwnd, WM_SETFONT, WPARAM(fontFor(built, c->font)), FALSE);
+        built.layoutTopLeft[i] = {c->left, c->top};
+        setFont(built, i, hwnd, fontOf(*c));
         if (c->kind == ControlKind::ScrollBar) {
             const ScrollRange& r = ws.scroll;
             SCROLLINFO si{sizeof si, SIF_RANGE | SIF_POS | SIF_PAGE, r.minimum, r.maximum, 0, r.value, 0};

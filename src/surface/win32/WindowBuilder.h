@@ -1,7 +1,9 @@
 #pragma once
 
+#include "DeviceScale.h"
 #include "GdiSurface.h"
 #include "surface/ControlId.h"
+#include "window/Layout.h"
 
 #include <windows.h>
 
@@ -14,18 +16,24 @@ namespace tavrolin::win32 {
 constexpr int firstControlId = 100; // clear of IDOK and IDCANCEL
 constexpr int iconResource = 1;
 constexpr int axisLabelResource = 2;
+constexpr int axisLabel2xResource = 3;
 
 // The main window built from the layout table: child controls in the order
 // of their tab positions (the dialog manager tabs in creation order), the
-// labels and the image painted into the drawing surface.
+// labels and the image painted into the drawing surface. Everything is
+// placed and sized at the screen's scale.
 struct BuiltWindow {
     HWND window = nullptr;
+    DeviceScale scale;
     std::array<HWND, controlCount> controls{};
     std::array<HBRUSH, controlCount> brushes{};
     std::array<COLORREF, controlCount> backgrounds{};
+    std::array<HFONT, controlCount> fonts{}; // the window's own font in its slot
+    // Where each child control is now, in the layout's pixels.
+    std::array<POINT, controlCount> layoutTopLeft{};
     std::unique_ptr<GdiSurface> surface;
-    std::vector<HFONT> fonts;
     HBITMAP axisLabel = nullptr;
+    HBITMAP axisLabel2x = nullptr;
 
     BuiltWindow() = default;
     BuiltWindow(const BuiltWindow&) = delete;
@@ -41,6 +49,14 @@ struct BuiltWindow {
 void registerWindowClass(HINSTANCE instance, WNDPROC wndProc);
 
 void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter);
+
+// The window is now on a screen of this DPI: fonts, controls and the drawing
+// take its scale.
+void rescaleWindow(BuiltWindow& built, int dpi);
+
+// Where a child control goes at the window's scale, its top left corner at
+// the given layout position (relative to its frame, as in the layout).
+RECT placeOf(const BuiltWindow& built, const ControlSpec& control, int left, int top);
 
 COLORREF toColorRef(unsigned colourValue);
 
