@@ -26,11 +26,20 @@ struct Canvas {
     HBITMAP bitmap;
 };
 
-Canvas createCanvas(HWND window, SIZE size)
+// A memory bitmap of the screen's kind, all background, selected into its
+// own DC with no brush, ready for lines, outlines and text.
+Canvas createCanvas(HWND window, SIZE size, COLORREF background, HGDIOBJ& oldBitmap)
 {
     HDC screen = GetDC(window);
     Canvas c{CreateCompatibleDC(screen), CreateCompatibleBitmap(screen, size.cx, size.cy)};
     ReleaseDC(window, screen);
+    oldBitmap = SelectObject(c.dc, c.bitmap);
+    const RECT all{0, 0, size.cx, size.cy};
+    HBRUSH brush = CreateSolidBrush(background);
+    FillRect(c.dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(c.dc, GetStockObject(NULL_BRUSH));
+    SetBkMode(c.dc, TRANSPARENT);
     return c;
 }
 
@@ -39,13 +48,9 @@ Canvas createCanvas(HWND window, SIZE size)
 GdiSurface::GdiSurface(HWND window, COLORREF background, SIZE size, DeviceScale scale)
     : window_(window), scale_(scale), background_(background)
 {
-    const Canvas c = createCanvas(window, size);
+    const Canvas c = createCanvas(window, size, background_, oldBitmap_);
     dc_ = c.dc;
     bitmap_ = c.bitmap;
-    oldBitmap_ = SelectObject(dc_, bitmap_);
-    fill({0, 0, size.cx, size.cy}, background_);
-    SelectObject(dc_, GetStockObject(NULL_BRUSH));
-    SetBkMode(dc_, TRANSPARENT);
 }
 
 GdiSurface::~GdiSurface()
@@ -199,12 +204,8 @@ void GdiSurface::setScale(DeviceScale scale, SIZE size)
     if (scale == scale_) return;
     BITMAP old{};
     GetObjectW(bitmap_, sizeof old, &old);
-    const Canvas c = createCanvas(window_, size);
-    const HGDIOBJ previous = SelectObject(c.dc, c.bitmap);
-    RECT all{0, 0, size.cx, size.cy};
-    HBRUSH brush = CreateSolidBrush(background_);
-    FillRect(c.dc, &all, brush);
-    DeleteObject(brush);
+    HGDIOBJ previous = nullptr;
+    const Canvas c = createCanvas(window_, size, background_, previous);
     // Stretched pixel for pixel, so the picture's colours stay exact.
     SetStretchBltMode(c.dc, COLORONCOLOR);
     StretchBlt(c.dc, 0, 0, old.bmWidth * scale.dpi() / scale_.dpi(), old.bmHeight * scale.dpi() / scale_.dpi(), dc_,
@@ -220,14 +221,12 @@ void GdiSurface::setScale(DeviceScale scale, SIZE size)
     dc_ = c.dc;
     bitmap_ = c.bitmap;
     oldBitmap_ = previous;
-    SelectObject(dc_, GetStockObject(NULL_BRUSH));
-    SetBkMode(dc_, TRANSPARENT);
 
     scale_ = scale;
     deleteFonts();
     createFonts();
     paint(painted_.atStart());
-    touch(all);
+    touch({0, 0, size.cx, size.cy});
 }
 
 void GdiSurface::flush()
