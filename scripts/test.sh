@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tavrolin with warnings as errors and runs
 # every test: the Windows program's under wine (its 64-bit build under 64-bit
-# wine where 32-bit code cannot run), the Linux program's, and the
-# Linux program's once more under AddressSanitizer and
+# wine where 32-bit code cannot run), the browser program's under node and
+# headless Chromium, the Linux program's, and the Linux program's once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -55,6 +55,18 @@ case "$TAVROLIN_WINEARCH" in
         ;;
     *) echo "tavrolin: TAVROLIN_WINEARCH is '$TAVROLIN_WINEARCH', not win32 or win64" >&2; exit 1 ;;
 esac
+
+echo "== the browser program (WebAssembly, one tavrolin.html), built with emscripten"
+# Playwright's driver only, pinned by the lockfile; it never downloads a
+# browser: the tests drive Debian's Chromium.
+(cd tests/web/e2e && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+# Debian's emscripten runs node, which finds Debian's modules only this way.
+export NODE_PATH=/usr/share/nodejs
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel -DTAVROLIN_WERROR=ON >/dev/null
+cmake --build build-web -j2
+echo "== its tests: the core's under node, the page end to end in headless Chromium"
+ctest --test-dir build-web --output-on-failure
+unset NODE_PATH
 
 echo "== build and tests, the Windows program's end-to-end tests among them"
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVROLIN_WINE_EXE="$wine_exe"

@@ -28,7 +28,7 @@ PaintedControls::PaintedControls()
 
 const PaintedControls::Entry* PaintedControls::find(ControlId id) const
 {
-    const auto it = std::ranges::find(entries_, id, &Entry::id);
+    const auto it = std::find_if(entries_.begin(), entries_.end(), [id](const Entry& e) { return e.id == id; });
     return it == entries_.end() ? nullptr : &*it;
 }
 

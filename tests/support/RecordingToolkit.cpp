@@ -4,7 +4,8 @@
 #include "window/Layout.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cctype>
+#include <cstdlib>
 #include <cstdio>
 
 namespace tavrolin::test {
@@ -34,13 +35,13 @@ std::string describe(const Call& c)
 std::vector<Call> RecordingToolkit::only(Op op) const
 {
     std::vector<Call> out;
-    std::ranges::copy_if(calls, std::back_inserter(out), [op](const Call& c) { return c.op == op; });
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(out), [op](const Call& c) { return c.op == op; });
     return out;
 }
 
 std::size_t RecordingToolkit::count(Op op) const
 {
-    return std::size_t(std::ranges::count_if(calls, [op](const Call& c) { return c.op == op; }));
+    return std::size_t(std::count_if(calls.begin(), calls.end(), [op](const Call& c) { return c.op == op; }));
 }
 
 bool RecordingToolkit::visible(ControlId control) const
@@ -135,7 +136,7 @@ std::string RecordingToolkit::textFromReal(double value)
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.15g", value);
     std::string text = buffer;
-    std::ranges::replace(text, '.', separator_);
+    std::replace(text.begin(), text.end(), '.', separator_);
     return text;
 }
 
@@ -150,10 +151,12 @@ double RecordingToolkit::numberFromText(std::string_view text)
         body.erase(0, 1);
     }
     if (body.find('.') != std::string::npos && separator_ != '.') body.clear();
-    std::ranges::replace(body, separator_, '.');
-    double value = 0;
-    const auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
-    if (body.empty() || ec != std::errc() || end != body.data() + body.size())
+    std::replace(body.begin(), body.end(), separator_, '.');
+    // strtod in the C locale, which the tests never change; it would skip
+    // leading blanks, which are not allowed here.
+    char* end = nullptr;
+    const double value = body.empty() || std::isspace(static_cast<unsigned char>(body[0])) ? 0 : std::strtod(body.c_str(), &end);
+    if (body.empty() || end != body.c_str() + body.size())
         throw Failure(error::typeMismatch, "not a number: '" + std::string(text) + "'");
     return negative ? -value : value;
 }

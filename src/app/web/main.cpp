@@ -1,0 +1,34 @@
+// The browser program: the page calls these from its own events.
+#include "surface/web/Program.h"
+
+#include <emscripten.h>
+
+namespace {
+
+tavrolin::web::Program& program()
+{
+    static tavrolin::web::Program instance;
+    return instance;
+}
+
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void tavrolin_post(int control, int event)
+{
+    if (control < 0 || std::size_t(control) >= tavrolin::controlCount || event < 0 || event > 2) return;
+    program().post(tavrolin::ControlId(control), tavrolin::Event(event));
+}
+
+EMSCRIPTEN_KEEPALIVE int tavrolin_busy() { return program().busy() ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE void tavrolin_reshape() { program().reshape(); }
+
+} // extern "C"
+
+int main()
+{
+    program().start();
+    return 0;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "surface/Colour.h"
+#include "window/Layout.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tavrolin::web::page {
+
+// The calls the program makes of its page (page.js). Control indexes are
+// the ControlId values.
+void start();
+void setDrawingDescription(std::string_view text);
+int width(int minimum);
+int height(int minimum);
+double scale();
+
+void addControl(const ControlSpec& spec, const FontSpec& font, std::string_view accessibleName,
+                std::string_view accessibleDescription);
+void orderTabs();
+void focus(ControlId id);
+// The kind of element the page made for the control, or -1 for none.
+int kindOf(ControlId id);
+
+std::string getText(ControlId id);
+void setText(ControlId id, std::string_view text);
+void check(ControlId id);
+bool isChecked(ControlId id);
+int scrollValue(ControlId id);
+void show(ControlId id);
+void move(ControlId id, int left, int top);
+
+void shape(int deviceWidth, int deviceHeight, int layoutWidth, int layoutHeight);
+void flush(const std::uint32_t* pixels, int width, int height, int left, int top, int changedWidth,
+           int changedHeight);
+void renderLabel(std::uint32_t* into, int width, int height, std::string_view text, const FontSpec& font,
+                 bool centred, Colour background, Colour foreground, double scale);
+
+std::string decimalSeparator();
+
+void ask(std::string_view title, std::string_view prompt);
+// -1 while unanswered, 0 Yes, 1 No.
+int answer();
+
+void handlerDone();
+void end(std::string_view message);
+void failure(std::string_view title, std::string_view text, std::string_view endMessage);
+
+} // namespace tavrolin::web::page

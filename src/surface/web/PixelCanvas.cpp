@@ -1,0 +1,217 @@
+#include "PixelCanvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavrolin::web {
+
+namespace {
+
+// Where a pen of `side` device pixels centred on layout coordinate v puts
+// its first row or column.
+double penStart(double v, double scale, int side) { return v * scale - side / 2.0 + 0.5; }
+
+constexpr double maxRadius = 65536;
+
+int penSide(int penWidth, double scale) { return std::max(1, int(std::ceil(penWidth * scale - 1e-9))); }
+
+// Cuts the segment to the box (Liang and Barsky); false if nothing is left.
+bool clip(double& x1, double& y1, double& x2, double& y2, double left, double top, double right, double bottom)
+{
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - left, right - x1, y1 - top, bottom - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) t0 = std::max(t0, t);
+        else t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const double ox = x1, oy = y1;
+    // Far-away end points lose digits in the products: keep the result in
+    // the box whatever they were.
+    x1 = std::clamp(ox + t0 * dx, left, right);
+    y1 = std::clamp(oy + t0 * dy, top, bottom);
+    x2 = std::clamp(ox + t1 * dx, left, right);
+    y2 = std::clamp(oy + t1 * dy, top, bottom);
+    return true;
+}
+
+} // namespace
+
+PixelCanvas::PixelCanvas(int width, int height, double scale, Rgba background)
+    : width_(std::max(0, width)), height_(std::max(0, height)), scale_(scale), background_(background),
+      pixels_(std::size_t(width_) * std::size_t(height_), background)
+{
+    touch(0, 0, width_, height_);
+}
+
+int PixelCanvas::device(double v) const { return int(std::floor(v * scale_ + 0.5)); }
+
+PixelRect PixelCanvas::deviceRect(const PixelRect& layout) const
+{
+    const int left = device(layout.left), top = device(layout.top);
+    return {left, top, device(layout.left + layout.width) - left, device(layout.top + layout.height) - top};
+}
+
+void PixelCanvas::touch(int left, int top, int right, int bottom)
+{
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, width_);
+    bottom = std::min(bottom, height_);
+    if (left >= right || top >= bottom) return;
+    if (changedLeft_ >= changedRight_ || changedTop_ >= changedBottom_) {
+        changedLeft_ = left, changedTop_ = top, changedRight_ = right, changedBottom_ = bottom;
+        return;
+    }
+    changedLeft_ = std::min(changedLeft_, left);
+    changedTop_ = std::min(changedTop_, top);
+    changedRight_ = std::max(changedRight_, right);
+    changedBottom_ = std::max(changedBottom_, bottom);
+}
+
+PixelRect PixelCanvas::takeChanged()
+{
+    PixelRect changed{changedLeft_, changedTop_, changedRight_ - changedLeft_, changedBottom_ - changedTop_};
+    changedLeft_ = changedTop_ = changedRight_ = changedBottom_ = 0;
+    if (changed.empty()) return {};
+    return changed;
+}
+
+void PixelCanvas::stamp(int x, int y, int side, Rgba colour)
+{
+    const int left = std::max(x, 0), top = std::max(y, 0);
+    const int right = std::min(x + side, width_), bottom = std::min(y + side, height_);
+    for (int row = top; row < bottom; ++row)
+        std::fill(pixels_.begin() + std::ptrdiff_t(row) * width_ + left,
+                  pixels_.begin() + std::ptrdiff_t(row) * width_ + std::max(left, right), colour);
+}
+
+void PixelCanvas::drawLine(float x1, float y1, float x2, float y2, int penWidth, Rgba colour)
+{
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+    const int side = penSide(penWidth, scale_);
+    double ax = penStart(x1, scale_, side), ay = penStart(y1, scale_, side);
+    double bx = penStart(x2, scale_, side), by = penStart(y2, scale_, side);
+    // Cut far outside the buffer, so that a line of any length costs no more
+    // than its visible part; a pen's width inside it is kept.
+    if (!clip(ax, ay, bx, by, -side - 1.0, -side - 1.0, width_ + 1.0, height_ + 1.0)) return;
+
+    int x = int(std::floor(ax)), y = int(std::floor(ay));
+    const int xEnd = int(std::floor(bx)), yEnd = int(std::floor(by));
+    const int dx = std::abs(xEnd - x), dy = -std::abs(yEnd - y);
+    const int sx = x < xEnd ? 1 : -1, sy = y < yEnd ? 1 : -1;
+    touch(std::min(x, xEnd), std::min(y, yEnd), std::max(x, xEnd) + side, std::max(y, yEnd) + side);
+    if (dy == 0) { // a row: one fill per pen row
+        for (int row = y; row < y + side; ++row) {
+            if (row < 0 || row >= height_) continue;
+            const int from = std::max(std::min(x, xEnd), 0), to = std::min(std::max(x, xEnd) + side, width_);
+            if (from < to)
+                std::fill(pixels_.begin() + std::ptrdiff_t(row) * width_ + from,
+                          pixels_.begin() + std::ptrdiff_t(row) * width_ + to, colour);
+        }
+        return;
+    }
+    int error = dx + dy;
+    for (;;) {
+        stamp(x, y, side, colour);
+        if (x == xEnd && y == yEnd) break;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+}
+
+void PixelCanvas::drawCircle(float x, float y, float radius, int penWidth, Rgba colour)
+{
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(radius)) return;
+    const int side = penSide(penWidth, scale_);
+    const double cxReal = penStart(x, scale_, side), cyReal = penStart(y, scale_, side);
+    const double r = std::abs(double(radius)) * scale_;
+    // The program's circles are at most 50 pixels; one of a thousand times a
+    // screen's size would only take long to draw a near-straight arc.
+    if (r > maxRadius) return;
+    // A circle that lies wholly outside the buffer draws nothing.
+    if (cxReal + r + side < 0 || cyReal + r + side < 0 || cxReal - r - side > width_ || cyReal - r - side > height_)
+        return;
+    const int cx = int(std::floor(cxReal)), cy = int(std::floor(cyReal));
+    const int rounded = int(std::lround(r));
+    touch(cx - rounded, cy - rounded, cx + rounded + side, cy + rounded + side);
+    if (rounded == 0) {
+        stamp(cx, cy, side, colour);
+        return;
+    }
+    // The midpoint circle: every octant's pixel, each stamped with the pen.
+    int px = rounded, py = 0, error = 1 - rounded;
+    while (px >= py) {
+        const int points[8][2] = {{px, py}, {py, px}, {-py, px}, {-px, py}, {-px, -py}, {-py, -px}, {py, -px}, {px, -py}};
+        for (const auto& p : points) stamp(cx + p[0], cy + p[1], side, colour);
+        ++py;
+        if (error < 0) {
+            error += 2 * py + 1;
+        } else {
+            --px;
+            error += 2 * (py - px) + 1;
+        }
+    }
+}
+
+void PixelCanvas::fill(const PixelRect& rect, Rgba colour)
+{
+    const int left = std::max(rect.left, 0), top = std::max(rect.top, 0);
+    const int right = std::min(rect.left + rect.width, width_), bottom = std::min(rect.top + rect.height, height_);
+    if (left >= right || top >= bottom) return;
+    for (int row = top; row < bottom; ++row)
+        std::fill(pixels_.begin() + std::ptrdiff_t(row) * width_ + left,
+                  pixels_.begin() + std::ptrdiff_t(row) * width_ + right, colour);
+    touch(left, top, right, bottom);
+}
+
+void PixelCanvas::blit(const Rgba* image, int imageWidth, int imageHeight, int left, int top, const PixelRect& clip)
+{
+    const PixelRect area = PixelRect{left, top, imageWidth, imageHeight}.intersected(clip).intersected(
+        PixelRect{0, 0, width_, height_});
+    if (area.empty() || image == nullptr) return;
+    for (int row = area.top; row < area.top + area.height; ++row) {
+        const Rgba* from = image + std::ptrdiff_t(row - top) * imageWidth + (area.left - left);
+        std::copy(from, from + area.width, pixels_.begin() + std::ptrdiff_t(row) * width_ + area.left);
+    }
+    touch(area.left, area.top, area.left + area.width, area.top + area.height);
+}
+
+void PixelCanvas::reshape(int width, int height, double scale)
+{
+    width = std::max(0, width);
+    height = std::max(0, height);
+    std::vector<Rgba> reshaped(std::size_t(width) * std::size_t(height), background_);
+    const double ratio = scale_ / scale;
+    for (int y = 0; y < height; ++y) {
+        const int fromY = int(std::floor((y + 0.5) * ratio));
+        if (fromY >= height_) break;
+        for (int x = 0; x < width; ++x) {
+            const int fromX = int(std::floor((x + 0.5) * ratio));
+            if (fromX >= width_) break;
+            reshaped[std::size_t(y) * std::size_t(width) + std::size_t(x)] = at(fromX, fromY);
+        }
+    }
+    pixels_ = std::move(reshaped);
+    width_ = width;
+    height_ = height;
+    scale_ = scale;
+    changedLeft_ = changedTop_ = changedRight_ = changedBottom_ = 0;
+    touch(0, 0, width_, height_);
+}
+
+} // namespace tavrolin::web

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "window/PaintedControls.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tavrolin::web {
+
+// A pixel as the browser's ImageData holds it in memory: R, G, B, A bytes,
+// so 0xAABBGGRR read as a little-endian word.
+using Rgba = std::uint32_t;
+
+constexpr Rgba opaque(std::uint32_t bbggrr) { return 0xFF000000u | (bbggrr & 0x00FFFFFFu); }
+
+// The retained drawing of the page: a buffer of device pixels that the
+// canvas shows. Coordinates given to the drawing calls are the layout's
+// pixels, scale times as many device pixels. Lines and circle outlines are
+// aliased and replace the pixels they cover, so that drawing one again in
+// another colour leaves nothing of it; equal coordinates always give equal
+// pixels. Everything outside the buffer is clipped.
+class PixelCanvas {
+public:
+    PixelCanvas(int width, int height, double scale, Rgba background);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    double scale() const { return scale_; }
+    const Rgba* pixels() const { return pixels_.data(); }
+    Rgba at(int x, int y) const { return pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)]; }
+
+    // The band of a layout pixel edge: where layout coordinate v lies in
+    // device pixels.
+    int device(double v) const;
+    // The device pixels of a rectangle of layout pixels.
+    PixelRect deviceRect(const PixelRect& layout) const;
+
+    void drawLine(float x1, float y1, float x2, float y2, int penWidth, Rgba colour);
+    void drawCircle(float x, float y, float radius, int penWidth, Rgba colour);
+    // Device pixels, clipped.
+    void fill(const PixelRect& rect, Rgba colour);
+    // Copies an image of device pixels with its top-left at (rect.left,
+    // rect.top), only where it falls inside clip.
+    void blit(const Rgba* image, int imageWidth, int imageHeight, int left, int top, const PixelRect& clip);
+
+    // A new size or scale: what was drawn is kept, stretched to the new
+    // scale; new area shows the background.
+    void reshape(int width, int height, double scale);
+
+    // The device pixels changed since the last call, and forgets them.
+    PixelRect takeChanged();
+
+private:
+    // A square pen of side penWidth device pixels centred on the pixel.
+    void stamp(int x, int y, int side, Rgba colour);
+    void touch(int left, int top, int right, int bottom);
+
+    int width_, height_;
+    double scale_;
+    Rgba background_;
+    std::vector<Rgba> pixels_;
+    int changedLeft_ = 0, changedTop_ = 0, changedRight_ = 0, changedBottom_ = 0;
+};
+
+} // namespace tavrolin::web

@@ -1,0 +1,350 @@
+// The page side of the browser program: the window's controls as HTML
+// elements, the canvas that shows the drawing, the question and failure
+// boxes, and the input held while a handler runs. The program (C++) calls
+// the functions of TavrolinPage; the page calls the program only from the
+// browser's own events and timers, never from inside a call of the program,
+// because a handler may pause (Asyncify) and a second call into a paused
+// program would break it.
+var TavrolinPage = (function () {
+  'use strict';
+  var kinds = ['window', 'scrollbar', 'textfield', 'frame', 'commandbutton', 'optionbutton', 'label', 'image'];
+  var events = { load: 0, click: 1, change: 2 };
+  var controls = [];      // by control index: { element, kind, name, ... }
+  var root = null, canvas = null, context = null;
+  var held = [];          // input made while the program was busy, oldest first
+  var replaying = false;
+  var ended = false;
+  var answer = -1;        // the question's answer: -1 none yet, 0 Yes, 1 No
+  var openDialog = null;
+  var pendingReshape = false;
+
+  function css(colour) {
+    // 0x00BBGGRR
+    return 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
+  }
+  function fontOf(family, pixels, bold) {
+    var families = family === 0
+      ? '"Times New Roman", "Liberation Serif", Tinos, serif'
+      : '"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, sans-serif';
+    return (bold ? 'bold ' : '') + pixels + 'px ' + families;
+  }
+  function place(element, left, top, width, height) {
+    element.style.left = left + 'px';
+    element.style.top = top + 'px';
+    element.style.width = width + 'px';
+    element.style.height = height + 'px';
+  }
+
+  function busy() {
+    return ended || (!replaying && held.length > 0) || (Module._tavrolin_busy() !== 0);
+  }
+  function post(index, event) {
+    if (ended) return;
+    Module._tavrolin_post(index, event);
+  }
+
+  // Input for the page's controls while the program is busy is kept from
+  // them and written down, to be given to them once it is idle, in order.
+  var heldKinds = ['pointerdown', 'pointerup', 'mousedown', 'mouseup', 'click', 'dblclick', 'auxclick',
+                   'keydown', 'keypress', 'keyup', 'input', 'change', 'wheel', 'touchstart', 'touchend',
+                   'contextmenu'];
+  function insideDialog(target) { return openDialog !== null && openDialog.contains(target); }
+  function holdInput(event) {
+    if (!root || !root.contains(event.target) || insideDialog(event.target) || !busy()) return;
+    if (ended) { event.preventDefault(); event.stopImmediatePropagation(); return; }
+    if (event.type === 'click' || event.type === 'keydown') {
+      held.push({ type: event.type, target: event.target, key: event.key, shift: event.shiftKey });
+    }
+    if (event.type === 'wheel') return; // the page still scrolls
+    event.preventDefault();
+    event.stopImmediatePropagation();
+  }
+
+  function tabOrder() {
+    return controls.filter(function (c) { return c && c.tabStop && c.element && visibleOnPage(c.element); })
+      .sort(function (a, b) { return a.tabIndex - b.tabIndex; })
+      .map(function (c) { return c.focusable; });
+  }
+  function visibleOnPage(element) { return element.offsetParent !== null && !element.disabled; }
+
+  // What a held key would have done had it come when the program was idle.
+  function replayKey(entry) {
+    var target = document.activeElement || entry.target;
+    var key = entry.key;
+    if (key === 'Tab') {
+      var order = tabOrder();
+      var at = order.indexOf(target);
+      var next = order[(at + (entry.shift ? order.length - 1 : 1) + order.length) % order.length];
+      if (next) next.focus();
+    } else if ((key === 'Enter' || key === ' ') && target.tagName === 'BUTTON') {
+      target.click();
+    } else if (key === ' ' && target.type === 'radio' && !target.checked) {
+      target.click();
+    } else if (/^Arrow/.test(key) && target.type === 'radio') {
+      var group = Array.prototype.slice.call(document.querySelectorAll('input[name="' + target.name + '"]'))
+        .filter(visibleOnPage);
+      var step = key === 'ArrowDown' || key === 'ArrowRight' ? 1 : -1;
+      var other = group[(group.indexOf(target) + step + group.length) % group.length];
+      if (other) { other.focus(); other.click(); }
+    } else if (/^(Arrow|Page|Home|End)/.test(key) && target.type === 'range') {
+      var value = Number(target.value);
+      if (key === 'Home') value = Number(target.min);
+      else if (key === 'End') value = Number(target.max);
+      else value += (key === 'ArrowRight' || key === 'ArrowUp' || key === 'PageUp') ? 1 : -1;
+      value = Math.max(Number(target.min), Math.min(Number(target.max), value));
+      if (value !== Number(target.value)) {
+        target.value = String(value);
+        target.dispatchEvent(new Event('change', { bubbles: true }));
+      }
+    }
+  }
+  function replayHeld() {
+    while (held.length > 0 && !ended && Module._tavrolin_busy() === 0) {
+      var entry = held.shift();
+      replaying = true;
+      try {
+        if (entry.type === 'click') {
+          if (document.contains(entry.target) && entry.target.type !== 'range') entry.target.click();
+        } else {
+          replayKey(entry);
+        }
+      } finally {
+        replaying = false;
+      }
+    }
+  }
+
+  function onResize() {
+    if (ended) return;
+    if (Module._tavrolin_busy() !== 0) { pendingReshape = true; return; }
+    pendingReshape = false;
+    Module._tavrolin_reshape();
+  }
+
+  function makeDialog(title, text, buttons, onAnswer) {
+    var dialog = document.createElement('dialog');
+    dialog.className = 'box';
+    dialog.setAttribute('aria-label', title);
+    var heading = document.createElement('div');
+    heading.className = 'box-title';
+    heading.textContent = title;
+    var body = document.createElement('p');
+    body.className = 'box-text';
+    body.textContent = text;
+    var row = document.createElement('div');
+    row.className = 'box-buttons';
+    dialog.append(heading, body, row);
+    buttons.forEach(function (caption, i) {
+      var button = document.createElement('button');
+      button.type = 'button';
+      button.textContent = caption;
+      button.addEventListener('click', function () {
+        dialog.close();
+        dialog.remove();
+        openDialog = null;
+        onAnswer(i);
+      });
+      row.append(button);
+    });
+    // Like the desktop's box, it stays until a button is chosen.
+    dialog.addEventListener('cancel', function (event) { event.preventDefault(); });
+    document.body.append(dialog);
+    openDialog = dialog;
+    dialog.showModal();
+    row.firstChild.focus();
+    return dialog;
+  }
+
+  return {
+    // True while a handler runs or held input waits: the page's tests wait
+    // on it for a run's end.
+    busy: function () { return busy(); },
+    start: function () {
+      root = document.getElementById('tavrolin');
+      canvas = document.createElement('canvas');
+      canvas.className = 'drawing';
+      canvas.setAttribute('role', 'img');
+      root.append(canvas);
+      context = canvas.getContext('2d', { alpha: false });
+      heldKinds.forEach(function (kind) { window.addEventListener(kind, holdInput, true); });
+      window.addEventListener('resize', onResize);
+      controls[0] = { element: root, kind: 'window' };
+    },
+    setDrawingDescription: function (text) { canvas.setAttribute('aria-label', text); },
+    // The page's size in layout pixels (the scene keeps its size; the page
+    // scrolls where the browser's window is smaller) and its scale.
+    width: function (minimum) { return Math.max(minimum, document.documentElement.clientWidth); },
+    height: function (minimum) { return Math.max(minimum, document.documentElement.clientHeight); },
+    scale: function () { return window.devicePixelRatio || 1; },
+
+    addControl: function (spec) {
+      var kind = kinds[spec.kind];
+      var parent = spec.container === 0 ? root : controls[spec.container].element;
+      var element, focusable;
+      if (kind === 'frame') {
+        element = document.createElement('fieldset');
+        var border = document.createElement('div');
+        border.className = 'frame-border';
+        var legend = document.createElement('legend');
+        legend.textContent = spec.caption;
+        legend.style.font = fontOf(spec.family, spec.pixels, spec.bold);
+        element.append(border, legend);
+      } else if (kind === 'commandbutton') {
+        element = focusable = document.createElement('button');
+        element.type = 'button';
+        element.textContent = spec.caption;
+        element.addEventListener('click', function () { post(spec.index, events.click); });
+      } else if (kind === 'optionbutton') {
+        element = document.createElement('label');
+        focusable = document.createElement('input');
+        focusable.type = 'radio';
+        focusable.name = controls[spec.container].name;
+        var caption = document.createElement('span');
+        caption.textContent = spec.caption;
+        element.append(focusable, caption);
+        focusable.addEventListener('change', function () {
+          if (focusable.checked) post(spec.index, events.click);
+        });
+      } else if (kind === 'scrollbar') {
+        element = focusable = document.createElement('input');
+        element.type = 'range';
+        element.min = String(spec.minimum);
+        element.max = String(spec.maximum);
+        element.step = '1';
+        element.value = String(spec.value);
+        // As the scroll bar: the handler runs when the thumb is let go or a
+        // key has changed the value, not on every step of a drag.
+        element.addEventListener('change', function () { post(spec.index, events.change); });
+      } else if (kind === 'textfield') {
+        element = focusable = document.createElement('input');
+        element.type = 'text';
+        element.value = spec.caption;
+        element.spellcheck = false;
+      } else {
+        return; // labels and the image are painted into the drawing
+      }
+      element.className = kind;
+      element.id = spec.name;
+      element.dataset.name = spec.name;
+      place(element, spec.left, spec.top, spec.width, spec.height);
+      element.style.font = fontOf(spec.family, spec.pixels, spec.bold);
+      element.style.backgroundColor = css(spec.background);
+      if (!spec.visible) element.hidden = true;
+      if (focusable) {
+        focusable.tabIndex = spec.tabStop ? 0 : -1;
+        if (spec.accessibleName) focusable.setAttribute('aria-label', spec.accessibleName);
+      }
+      if (spec.accessibleDescription) element.setAttribute('aria-description', spec.accessibleDescription);
+      parent.append(element);
+      controls[spec.index] = { element: element, focusable: focusable || element, kind: kind, name: spec.name,
+                               tabIndex: spec.tabIndex, tabStop: spec.tabStop && !!focusable };
+    },
+    // Tab goes through the controls in the layout's tab order.
+    orderTabs: function () {
+      tabOrder().forEach(function (element, i) { element.tabIndex = i + 1; });
+    },
+    focus: function (index) { controls[index].focusable.focus(); },
+
+    getText: function (index) { return controls[index].element.value; },
+    setText: function (index, text) { controls[index].element.value = text; },
+    check: function (index) { controls[index].focusable.checked = true; },
+    isChecked: function (index) { return controls[index].focusable.checked; },
+    scrollValue: function (index) { return Number(controls[index].element.value); },
+    show: function (index) { controls[index].element.hidden = false; },
+    move: function (index, left, top) {
+      var style = controls[index].element.style;
+      style.left = left + 'px';
+      style.top = top + 'px';
+    },
+    kindOf: function (index) { return controls[index] ? kinds.indexOf(controls[index].kind) : -1; },
+
+    // The drawing: the device pixels of the buffer, put on the screen where
+    // they changed. The canvas has the screen's pixels; its size on the
+    // page is that in layout pixels.
+    shape: function (deviceWidth, deviceHeight, layoutWidth, layoutHeight) {
+      canvas.width = deviceWidth;
+      canvas.height = deviceHeight;
+      canvas.style.width = layoutWidth + 'px';
+      canvas.style.height = layoutHeight + 'px';
+      root.style.width = layoutWidth + 'px';
+      root.style.height = layoutHeight + 'px';
+    },
+    flush: function (pixels, width, height, left, top, changedWidth, changedHeight) {
+      if (changedWidth <= 0 || changedHeight <= 0) return;
+      var data = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
+      context.putImageData(new ImageData(data, width, height), 0, 0, left, top, changedWidth, changedHeight);
+    },
+    // A label's text in its font, on its background, as device pixels for
+    // the drawing: written into memory the program gave.
+    renderLabel: function (into, width, height, text, family, pixels, bold, centred, background, foreground, scale) {
+      var off = document.createElement('canvas');
+      off.width = width;
+      off.height = height;
+      var g = off.getContext('2d');
+      g.fillStyle = css(background);
+      g.fillRect(0, 0, width, height);
+      g.fillStyle = css(foreground);
+      g.font = fontOf(family, pixels * scale, bold);
+      g.textBaseline = 'top';
+      g.textAlign = centred ? 'center' : 'left';
+      // Words wrap at the label's width where it has room for more than one
+      // line, as the desktop's labels do; a one-line label keeps its text
+      // as it is, blanks and all, cut at its edge.
+      var lineHeight = Math.round(pixels * scale * 1.15);
+      var lines = [text];
+      if (height >= 2 * lineHeight && g.measureText(text).width > width) {
+        lines = [];
+        var line = '';
+        text.split(' ').forEach(function (word) {
+          var tried = line === '' ? word : line + ' ' + word;
+          if (line !== '' && g.measureText(tried).width > width) { lines.push(line); line = word; }
+          else line = tried;
+        });
+        lines.push(line);
+      }
+      lines.forEach(function (l, i) { g.fillText(l, centred ? width / 2 : 0, i * lineHeight); });
+      HEAPU8.set(g.getImageData(0, 0, width, height).data, into);
+    },
+
+    decimalSeparator: function () {
+      var parts = new Intl.NumberFormat(navigator.language).formatToParts(0.5);
+      for (var i = 0; i < parts.length; ++i) if (parts[i].type === 'decimal') return parts[i].value;
+      return '.';
+    },
+
+    ask: function (title, prompt) {
+      answer = -1;
+      makeDialog(title, prompt, ['Ano', 'Ne'], function (i) { answer = i; });
+    },
+    answer: function () { return answer; },
+
+    // After every handler: held input is given to the controls once the
+    // program is idle, and a change of the window's size made meanwhile is
+    // taken up.
+    handlerDone: function () {
+      setTimeout(function () {
+        if (pendingReshape) onResize();
+        replayHeld();
+      }, 0);
+    },
+
+    // The program has ended: a tab cannot be closed by its page, so it says
+    // so and how to start again.
+    end: function (message) {
+      ended = true;
+      held = [];
+      root.querySelectorAll('button, input').forEach(function (e) { e.disabled = true; });
+      var notice = document.createElement('div');
+      notice.className = 'ended';
+      notice.setAttribute('role', 'status');
+      notice.textContent = message;
+      document.body.append(notice);
+      document.title = document.title + ' (ukončen)';
+    },
+    failure: function (title, text, endMessage) {
+      var self = this;
+      ended = true;
+      makeDialog(title, text, ['OK'], function () { self.end(endMessage); });
+    },
+  };
+})();

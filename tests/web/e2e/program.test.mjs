@@ -1,0 +1,167 @@
+// The browser program end to end: what a teacher sees and does on the page.
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { launch, open, picture, plate, waitForRunEnd } from './browser.mjs';
+
+let browser;
+before(async () => { browser = await launch(); });
+after(async () => { await browser?.close(); });
+
+async function withPage(options, body) {
+  const opened = await open(browser, options);
+  try {
+    await body(opened);
+    assert.deepEqual(opened.errors, [], 'the page reported errors');
+  } finally {
+    await opened.context.close();
+  }
+}
+
+const box = (page, id) => page.locator('#' + id).evaluate((e) => {
+  const r = e.getBoundingClientRect();
+  const root = document.getElementById('tavrolin').getBoundingClientRect();
+  return [Math.round(r.left - root.left), Math.round(r.top - root.top), Math.round(r.width), Math.round(r.height)];
+});
+const field = (page, id) => page.locator('#' + id).inputValue();
+
+async function startAndWait(page, answer) {
+  await page.click('#cmdStart');
+  if (answer) {
+    await page.locator('dialog.box').waitFor();
+    await page.locator('dialog.box button', { hasText: answer }).click();
+  }
+  await waitForRunEnd(page);
+}
+
+describe('the page at start-up', () => {
+  test('controls stand at their layout places with their colours, hidden ones hidden, Start focused',
+       () => withPage({}, async ({ page, requests }) => {
+    assert.deepEqual(await box(page, 'cmdStart'), [624, 8, 73, 33]);
+    assert.deepEqual(await box(page, 'cmdKonec'), [720, 8, 73, 33]);
+    assert.deepEqual(await box(page, 'HScroll1'), [384, 24, 145, 17]);
+    assert.deepEqual(await box(page, 'frmRelDelka'), [640, 88, 97, 65]);
+    // Inside a frame, at the frame's place plus its own.
+    assert.deepEqual(await box(page, 'op15'), [16 + 8, 0 + 32, 81, 13]);
+    assert.equal(await page.locator('#op1').evaluate((e) => getComputedStyle(e).backgroundColor), 'rgb(0, 255, 0)');
+    assert.equal(await page.locator('#op05').evaluate((e) => getComputedStyle(e).backgroundColor),
+                 'rgb(255, 128, 128)');
+    for (const id of ['nFrekvence', 'nStartuje', 'frmAnimace', 'frmPosunZdroje'])
+      assert.equal(await page.locator('#' + id).isVisible(), false, id + ' is visible');
+    assert.equal(await page.locator('#frmFrekvence legend').textContent(), 'Relat. kmitočet světla');
+    assert.equal(await page.locator('#op1 input').isChecked(), true);
+    assert.equal(await field(page, 'nBarva'), 'zelená');
+    assert.equal(await field(page, 'nZrcadleniDvouRozhrani'), 'Zrcadlení dvou rozhraní');
+    assert.equal(await page.title(), 'Tavrolin - https://tavrolin.example.org');
+    assert.equal(await page.locator('canvas').getAttribute('role'), 'img');
+    assert.match(await page.locator('canvas').getAttribute('aria-label'), /^Animace: světlo ze zdroje/);
+    assert.equal(await page.locator('#HScroll1').getAttribute('aria-label'), 'Zpomalení animace');
+    // The label painted into the drawing, in its place.
+    const painted = await picture(page, { ink: { count: [96, 264, 321, 89], colour: 'foreground' } });
+    assert.ok(painted.ink > 200, 'no text painted in labKlepnuti: ' + painted.ink);
+    assert.equal(requests.filter((u) => !u.startsWith('file:') && !u.startsWith('data:')).length, 0,
+                 'requests: ' + requests.join(' '));
+  }));
+});
+
+describe('runs', () => {
+  test('a whole run at slow-down 1 draws the curve of the formula, the glass plate and the captions',
+       () => withPage({}, async ({ page, requests }) => {
+    const started = Date.now();
+    await startAndWait(page);
+    const took = Date.now() - started;
+    const seen = await picture(page, { points: { points: {}, colour: 'green' }, ...plate });
+    assert.ok(seen.points >= 58, 'curve points found: ' + seen.points + ' of 61');
+    assert.ok(seen.left && seen.right, 'the plate is not glass-coloured');
+    assert.ok(took >= 3000, 'a run of 301 pauses of 10 ms took ' + took + ' ms');
+    assert.equal(await field(page, 'nStartuje'), 'Ne');
+    // The captions where the closing picture moves them.
+    const captions = await picture(page, { zdroj: { count: [22, 58, 45, 20], colour: 'foreground' },
+                                           detektor: { count: [355, 58, 70, 20], colour: 'foreground' } });
+    assert.ok(captions.zdroj > 20 && captions.detektor > 20, JSON.stringify(captions));
+    assert.deepEqual(requests.filter((u) => !u.startsWith('file:') && !u.startsWith('data:')), []);
+  }));
+
+  test('1,5 then Start answered Yes clears the green curve; 0,5 then No keeps both',
+       () => withPage({}, async ({ page }) => {
+    await startAndWait(page);
+    await page.click('#op15 input');
+    assert.equal(await field(page, 'nFrekvence'), '1,5');
+    await startAndWait(page, 'Ano');
+    let seen = await picture(page, { green: { count: [421, 192, 370, 300], colour: 'green' },
+                                     blue: { points: { frequency: 1.5 }, colour: 'blue' } });
+    assert.equal(seen.green, 0);
+    assert.ok(seen.blue >= 58, 'blue points: ' + seen.blue);
+    await page.click('#op05 input');
+    await startAndWait(page, 'Ne');
+    seen = await picture(page, { blue: { points: { frequency: 1.5 }, colour: 'blue' },
+                                 red: { points: { frequency: 0.5 }, colour: 'red' } });
+    assert.ok(seen.blue >= 50 && seen.red >= 58, JSON.stringify(seen));
+  }));
+
+  test('clicks on an option button and on Start during a run take effect after it, in order',
+       () => withPage({}, async ({ page }) => {
+    await page.click('#cmdStart');
+    await page.waitForTimeout(500);
+    await page.click('#op15 input');
+    assert.equal(await page.locator('#op15 input').isChecked(), false, 'the option changed during the run');
+    assert.equal(await field(page, 'nFrekvence'), '1');
+    await page.click('#cmdStart');
+    // The first run ends, then the held click selects 1,5, then the held
+    // Start asks its question.
+    await page.locator('dialog.box').waitFor({ timeout: 30000 });
+    assert.equal(await field(page, 'nFrekvence'), '1,5');
+    assert.equal(await page.locator('#op15 input').isChecked(), true);
+    await page.locator('dialog.box button', { hasText: 'Ano' }).click();
+    await waitForRunEnd(page);
+    const seen = await picture(page, { blue: { points: { frequency: 1.5 }, colour: 'blue' } });
+    assert.ok(seen.blue >= 58, 'blue points: ' + seen.blue);
+  }));
+});
+
+describe('keyboard and language', () => {
+  test('keyboard only: Tab to the colour group, arrows in it, Enter on Start; Enter answers Yes',
+       () => withPage({ locale: 'en-US' }, async ({ page }) => {
+    assert.equal(await field(page, 'nFrekvence'), '1');
+    // From Start, Tab goes on in the layout's tab order; Shift+Tab back.
+    await page.keyboard.press('Tab');
+    const next = await page.evaluate(() => document.activeElement.closest('[data-name]').dataset.name);
+    await page.keyboard.press('Shift+Tab');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdStart');
+    assert.notEqual(next, 'cmdStart');
+    await page.locator('#op1 input').focus();
+    await page.keyboard.press('ArrowDown');
+    assert.equal(await page.locator('#op15 input').isChecked(), true);
+    assert.equal(await field(page, 'nFrekvence'), '1.5', 'English writes a point');
+    assert.equal(await field(page, 'nBarva'), 'modrá');
+    await page.locator('#cmdStart').focus();
+    await page.keyboard.press('Enter');
+    await waitForRunEnd(page);
+    const seen = await picture(page, { blue: { points: { frequency: 1.5 }, colour: 'blue' } });
+    assert.ok(seen.blue >= 58, 'blue points: ' + seen.blue);
+    await page.keyboard.press('Enter');
+    await page.locator('dialog.box').waitFor();
+    await page.keyboard.press('Escape'); // stays: Yes or No only
+    await page.keyboard.press('Enter');
+    await waitForRunEnd(page);
+  }));
+});
+
+describe('scale and ending', () => {
+  test('at a device pixel ratio of 2 the curve lies at twice the formula, lines 2 device pixels wide',
+       () => withPage({ scale: 2 }, async ({ page }) => {
+    await startAndWait(page);
+    const seen = await picture(page, { points: { points: {}, colour: 'green' },
+                                       axis: { widthAt: [420, 560, 580], colour: 'foreground' }, ...plate });
+    assert.equal(seen.scale, 2);
+    assert.ok(seen.points >= 58, 'points: ' + seen.points);
+    assert.ok(seen.left && seen.right, 'plate');
+  }));
+
+  test('Konec ends the program: the page says so and how to start again', () =>
+    withPage({}, async ({ page }) => {
+      await page.click('#cmdKonec');
+      await page.locator('.ended').waitFor();
+      assert.match(await page.locator('.ended').textContent(), /skončil.*obnovením stránky/);
+      assert.equal(await page.locator('#cmdStart').isDisabled(), true);
+    }));
+});
