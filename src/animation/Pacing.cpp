@@ -12,4 +12,12 @@ std::chrono::nanoseconds pauseFor(double delayCount)
     return countDuration * static_cast<long long>(counts);
 }
 
+StepDeadlines::Time StepDeadlines::next(Time now, std::chrono::nanoseconds pause)
+{
+    Time deadline = now + pause;
+    if (last_ && *last_ + pause > now) deadline = *last_ + pause;
+    last_ = deadline;
+    return deadline;
+}
+
 } // namespace tavrolin::animation

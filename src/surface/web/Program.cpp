@@ -3,6 +3,8 @@
 #include "Page.h"
 #include "window/Layout.h"
 
+#include <exception>
+
 namespace tavrolin::web {
 
 namespace {
@@ -18,6 +20,7 @@ Program::Program() : mainWindow_(toolkit_), queue_(mainWindow_)
     toolkit_.setCloseWindow([this] { queue_.closeAfterHandler(); });
     queue_.onHandlerDone([this] {
         toolkit_.flush();
+        toolkit_.handlerDone();
         page::handlerDone();
     });
     queue_.onClose([this] { end(); });
@@ -25,7 +28,12 @@ Program::Program() : mainWindow_(toolkit_), queue_(mainWindow_)
 
 void Program::start()
 {
-    toolkit_.build();
+    try {
+        toolkit_.build();
+    } catch (const std::exception& e) {
+        report(Failure(error::toolkit, e.what()));
+        return;
+    }
     post(ControlId::Tavrolin, Event::Load);
     if (!ended_) page::focus(ControlId::cmdStart);
 }
@@ -38,7 +46,13 @@ void Program::post(ControlId control, Event event)
 
 void Program::reshape()
 {
-    if (!ended_ && !queue_.busy()) toolkit_.reshape();
+    if (ended_ || queue_.busy()) return;
+    // Called from the page's own event: nothing may be thrown back into it.
+    try {
+        toolkit_.reshape();
+    } catch (const std::exception& e) {
+        report(Failure(error::toolkit, e.what()));
+    }
 }
 
 void Program::report(const Failure& failure)

@@ -193,6 +193,7 @@ void WebToolkit::closeWindow()
 Answer WebToolkit::askYesNo(std::string_view prompt)
 {
     flush();
+    deadlines_.start();
     page::ask(windowSpec().title, prompt);
     // The page answers from its own events; the run waits here without
     // holding the browser up.
@@ -205,14 +206,19 @@ std::string WebToolkit::textFromInteger(std::int16_t value) { return web::textFr
 std::string WebToolkit::textFromReal(double value) { return web::textFromReal(value, separator_); }
 double WebToolkit::numberFromText(std::string_view text) { return web::numberFromText(text, separator_); }
 
-void WebToolkit::pause(std::chrono::nanoseconds duration)
+void WebToolkit::pause(std::chrono::nanoseconds length)
 {
     flush();
     // The browser's own loop runs meanwhile: it shows the step, repaints
-    // and scrolls the page, and the page holds the user's input.
-    const double end = emscripten_get_now() + std::chrono::duration<double, std::milli>(duration).count();
-    for (double now = emscripten_get_now(); now < end; now = emscripten_get_now())
-        emscripten_sleep(unsigned(std::ceil(end - now)));
+    // and scrolls the page, and the page holds the user's input. The pause
+    // ends at its step's deadline, so the step's own work is absorbed.
+    using Milliseconds = std::chrono::duration<double, std::milli>;
+    const auto now = [] {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(Milliseconds(emscripten_get_now()));
+    };
+    const auto end = deadlines_.next(now(), length);
+    for (auto left = end - now(); left > std::chrono::nanoseconds{0}; left = end - now())
+        emscripten_sleep(unsigned(std::ceil(Milliseconds(left).count())));
 }
 
 } // namespace tavrolin::web

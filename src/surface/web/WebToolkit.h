@@ -2,6 +2,7 @@
 
 #include "AxisLabel.h"
 #include "PixelCanvas.h"
+#include "animation/Pacing.h"
 #include "surface/Toolkit.h"
 #include "window/Layout.h"
 #include "window/PaintedControls.h"
@@ -28,6 +29,8 @@ public:
     void reshape();
     // Puts what changed in the drawing on the screen.
     void flush();
+    // A handler has ended: the next pause is a run's first.
+    void handlerDone() { deadlines_.start(); }
 
     void setClickHandlerRunner(RunClickHandler runner) { runClickHandler_ = std::move(runner); }
     void setCloseWindow(std::function<void()> close) { closeWindow_ = std::move(close); }
@@ -66,6 +69,7 @@ private:
     PaintedControls painted_;
     // Each painted control's pixels at the canvas's scale.
     std::array<Pixels, controlCount> looks_;
+    animation::StepDeadlines deadlines_;
     int penWidth_ = 1;
     std::string separator_;
     RunClickHandler runClickHandler_;

@@ -151,11 +151,26 @@ describe('scale and ending', () => {
        () => withPage({ scale: 2 }, async ({ page }) => {
     await startAndWait(page);
     const seen = await picture(page, { points: { points: {}, colour: 'green' },
-                                       axis: { widthAt: [420, 560, 580], colour: 'foreground' }, ...plate });
+                                       axis: { widthAt: [700, 185, 196], colour: 'foreground' }, ...plate });
     assert.equal(seen.scale, 2);
     assert.ok(seen.points >= 58, 'points: ' + seen.points);
+    assert.equal(seen.axis, 2, 'the graph\'s top line is ' + seen.axis + ' device pixels high');
     assert.ok(seen.left && seen.right, 'plate');
   }));
+
+  test('a settings text that is no number ends the run with the failure box, then the program', () =>
+    withPage({}, async ({ page }) => {
+      await page.locator('#nFrekvence').evaluate((e) => { e.value = 'abc'; });
+      await page.click('#cmdStart');
+      const box = page.locator('dialog.box');
+      await box.waitFor();
+      assert.match(await box.textContent(), /Tavrolin.*Chyba č\. 13.*abc/s);
+      await box.locator('button', { hasText: 'OK' }).click();
+      await page.locator('.ended').waitFor();
+      assert.equal(await page.locator('#cmdStart').isDisabled(), true);
+      await page.locator('#cmdStart').evaluate((e) => e.click()); // nothing runs any more
+      assert.equal(await page.locator('dialog').count(), 0);
+    }));
 
   test('Konec ends the program: the page says so and how to start again', () =>
     withPage({}, async ({ page }) => {

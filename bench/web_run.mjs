@@ -1,0 +1,46 @@
+// The browser program's figures: the file's size, opening it to a page
+// ready for input, and whole runs at slow-down 1 (301 pauses of 10 ms,
+// 3.01 s) with the page's main-thread time during each.
+// Usage: node bench/web_run.mjs build-web/tavrolin.html   (bench/web_run.sh)
+import { statSync } from 'node:fs';
+import { gzipSync } from 'node:zlib';
+import { readFileSync } from 'node:fs';
+import { pathToFileURL } from 'node:url';
+import { createRequire } from 'node:module';
+
+const html = process.argv[2];
+const require = createRequire(new URL('../tests/web/e2e/', import.meta.url));
+const { chromium } = require('playwright-core');
+
+const bytes = statSync(html).size;
+console.log(`tavrolin.html: ${bytes} bytes (${(bytes / 1024).toFixed(0)} KB), ` +
+            `${(gzipSync(readFileSync(html)).length / 1024).toFixed(0)} KB gzipped`);
+
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium', headless: true,
+  args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+         '--disable-background-networking', '--disable-component-update', '--disable-sync'] });
+const nominal = 3.01;
+for (let i = 0; i < 3; ++i) {
+  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const page = await context.newPage();
+  const cdp = await context.newCDPSession(page);
+  await cdp.send('Performance.enable');
+  const opened = Date.now();
+  await page.goto(pathToFileURL(html).href);
+  await page.waitForFunction(() => document.activeElement && document.activeElement.id === 'cmdStart',
+                             null, { polling: 5 });
+  const ready = Date.now() - opened;
+  const task = async () => (await cdp.send('Performance.getMetrics')).metrics
+    .find((m) => m.name === 'TaskDuration').value;
+  const before = await task();
+  const started = Date.now();
+  await page.click('#cmdStart');
+  await page.waitForFunction(() => !window.TavrolinPage.busy(), null, { polling: 5 });
+  const wall = (Date.now() - started) / 1000;
+  const cpu = (await task()) - before;
+  console.log(`opened to ready: ${ready} ms; run at slow-down 1: ${wall.toFixed(2)} s, ` +
+              `${(wall / nominal).toFixed(3)} x the ${nominal} s of pauses; page main-thread time ${cpu.toFixed(3)} s`);
+  await context.close();
+}
+await browser.close();

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the browser program and prints its figures (bench/web_run.mjs).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export NODE_PATH=/usr/share/nodejs
+(cd tests/web/e2e && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+cmake --build build-web -j2 --target tavrolin >/dev/null
+unset NODE_PATH
+node bench/web_run.mjs build-web/tavrolin.html
