@@ -30,16 +30,24 @@ export TAVROLIN_WINEARCH
 
 cross_build() {
     local dir=$1 toolchain=$2
+    shift 2
     cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE="cmake/$toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
         -DTAVROLIN_WERROR=ON >/dev/null
-    cmake --build "$dir" -j2
+    cmake --build "$dir" -j2 "$@"
 }
 under_wine() { tests/e2e/with-display.sh tests/win32/wine-prefix.sh "$@"; }
 
 echo "== the Windows program (32-bit, the one shipped), cross-built"
 cross_build build-win32 mingw-w64-i686
-echo "== its 64-bit build, cross-built"
-cross_build build-win64 mingw-w64-x86_64
+# Where 32-bit wine runs, the 64-bit build is only compiled, program alone,
+# so that a warning in it is not first seen on another machine.
+if [ "$TAVROLIN_WINEARCH" = win64 ]; then
+    echo "== its 64-bit build, cross-built"
+    cross_build build-win64 mingw-w64-x86_64
+else
+    echo "== its 64-bit build, the program alone, cross-built (its tests run only where 32-bit wine cannot)"
+    cross_build build-win64 mingw-w64-x86_64 --target tavrolin
+fi
 case "$TAVROLIN_WINEARCH" in
     win32)
         echo "== tests of the 32-bit Windows program under 32-bit wine"
