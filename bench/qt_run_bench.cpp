@@ -9,11 +9,13 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -43,13 +45,16 @@ int main(int argc, char** argv)
     const double startupMs = double(startup.nsecsElapsed()) / 1e6;
 
     program.toolkit().setText(tavrolin::ControlId::nSpomaleni, std::to_string(slowDown));
-    // Time spent in the waits beyond what was asked for.
+    // Time spent in the waits beyond what was asked for, and when each step
+    // was put on the screen (its wait begins right after the flush).
     std::chrono::nanoseconds overshoot{0};
+    std::vector<std::chrono::steady_clock::time_point> shown;
     if (noPause) {
         program.toolkit().setWait([](std::chrono::nanoseconds) {});
     } else {
-        program.toolkit().setWait([&overshoot](std::chrono::nanoseconds d) {
+        program.toolkit().setWait([&overshoot, &shown](std::chrono::nanoseconds d) {
             const auto t0 = std::chrono::steady_clock::now();
+            shown.push_back(t0);
             tavrolin::qt::QtToolkit::waitAnsweringDesktop(d);
             overshoot += std::chrono::steady_clock::now() - t0 - d;
         });
@@ -71,5 +76,13 @@ int main(int argc, char** argv)
                 noPause ? 0.0 : wallS / nominal, cpuS, 100.0 * cpuS / wallS, program.toolkit().stepsShown(),
                 double(overshoot.count()) / 1e9, startupMs,
                 double(usage.ru_maxrss) / 1024.0);
+    if (shown.size() > 2) {
+        std::vector<double> gaps;
+        for (std::size_t i = 1; i < shown.size(); ++i)
+            gaps.push_back(std::chrono::duration<double, std::milli>(shown[i] - shown[i - 1]).count());
+        std::sort(gaps.begin(), gaps.end());
+        std::printf("  step to step: median %.2f ms, 95th percentile %.2f ms, largest %.2f ms (nominal %d ms)\n",
+                    gaps[gaps.size() / 2], gaps[gaps.size() * 95 / 100], gaps.back(), 10 * slowDown);
+    }
     return 0;
 }

@@ -33,12 +33,24 @@ for (let i = 0; i < 3; ++i) {
   const ready = Date.now() - opened;
   const task = async () => (await cdp.send('Performance.getMetrics')).metrics
     .find((m) => m.name === 'TaskDuration').value;
+  // When each step reaches the screen: the page's flush, which the program
+  // calls right before each pause.
+  await page.evaluate(() => {
+    const flush = window.TavrolinPage.flush;
+    window.shownAt = [];
+    window.TavrolinPage.flush = function (...args) { flush.apply(this, args); window.shownAt.push(performance.now()); };
+  });
   const before = await task();
   const started = Date.now();
   await page.click('#cmdStart');
   await page.waitForFunction(() => !window.TavrolinPage.busy(), null, { polling: 5 });
   const wall = (Date.now() - started) / 1000;
   const cpu = (await task()) - before;
+  const shown = await page.evaluate(() => window.shownAt);
+  const gaps = shown.slice(1).map((t, k) => t - shown[k]).sort((a, b) => a - b);
+  console.log(`  step to step: median ${gaps[gaps.length >> 1].toFixed(2)} ms, 95th percentile ` +
+              `${gaps[Math.floor(gaps.length * 0.95)].toFixed(2)} ms, largest ${gaps[gaps.length - 1].toFixed(2)} ms ` +
+              `(nominal 10 ms, ${gaps.length + 1} steps shown)`);
   console.log(`opened to ready: ${ready} ms; run at slow-down 1: ${wall.toFixed(2)} s, ` +
               `${(wall / nominal).toFixed(3)} x the ${nominal} s of pauses; page main-thread time ${cpu.toFixed(3)} s`);
   await context.close();

@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
+#include <random>
 
 using namespace tavrolin;
 
@@ -88,6 +90,39 @@ void SurfacePixelsTest::drawingOutsideTheWindowIsClipped()
     const int row = canvas.pixel(300, 250) == qRgb(255, 0, 0) ? 250 : 251;
     QCOMPARE(canvas.pixel(300, row), qRgb(255, 0, 0));
     QCOMPARE(canvas.pixel(599, row), qRgb(255, 0, 0));
+}
+
+// The one-pixel rows take a way of their own past the painter: thousands of
+// rows at random fractional places, ends beyond the canvas among them, must
+// give every pixel that the painter gives them.
+void SurfacePixelsTest::rowsGiveThePaintersPixels()
+{
+    auto& tk = program->toolkit();
+    tk.setPenWidth(1);
+    const QImage before = program->window().canvas().copy();
+    QImage expected = before;
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> x(-40, 900), y(-20, 640);
+    std::uniform_int_distribution<int> sixtyFourths(0, 63);
+    {
+        QPainter p(&expected);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        for (int i = 0; i < 3000; ++i) {
+            float x1 = x(random), x2 = x(random), row = y(random);
+            if (i % 3 == 0) row = std::floor(row) + 0.5f;
+            if (i % 3 == 1) x1 = std::floor(x1) + float(sixtyFourths(random)) / 64 + 1.0f / 128;
+            const QColor colour = QColor::fromRgb(QRgb(random()) | 0xFF000000u);
+            p.setPen(QPen(colour, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            p.drawLine(QPointF(x1, row), QPointF(x2, row));
+            tk.drawLine(x1, row, x2, row, rgb(colour.red(), colour.green(), colour.blue()));
+        }
+    }
+    const QImage drawn = program->window().canvas();
+    QCOMPARE(drawn.size(), expected.size());
+    int differing = 0;
+    for (int py = 0; py < drawn.height(); ++py)
+        for (int px = 0; px < drawn.width(); ++px) differing += drawn.pixel(px, py) != expected.pixel(px, py);
+    QCOMPARE(differing, 0);
 }
 
 void SurfacePixelsTest::radiusOneAtWidthTwoIsASolidDot()

@@ -11,6 +11,7 @@ private slots:
     void redrawInBackgroundLeavesNoPixel();
     void lineWithoutColourUsesTheForeground();
     void drawingOutsideTheWindowIsClipped();
+    void rowsGiveThePaintersPixels();
     void radiusOneAtWidthTwoIsASolidDot();
     void radiusFiveAtWidthOneIsARing();
     void buttonFaceIsResolvedWhenDrawn();

@@ -47,7 +47,10 @@ EventBridge::EventBridge(MainWindow& mainWindow, BuiltWindow& window)
     : mainWindow_(mainWindow), window_(window), queue_(mainWindow),
       report_([this](const Failure& f) { showFailure(window_.window.get(), f); })
 {
-    queue_.onHandlerDone([this] { window_.window->flush(); });
+    queue_.onHandlerDone([this] {
+        window_.window->flush();
+        if (handlerDone_) handlerDone_();
+    });
     queue_.onClose([this] { window_.window->close(); });
     queue_.onHeldInputWaiting([this] {
         QMetaObject::invokeMethod(this, [this] { queue_.deliverHeldInput(); }, Qt::QueuedConnection);

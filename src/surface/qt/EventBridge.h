@@ -31,6 +31,8 @@ public:
     bool busy() const { return queue_.busy(); }
     bool failed() const { return queue_.failed(); }
     void setReportFailure(ReportFailure report) { report_ = std::move(report); }
+    // Called after each handler, once its drawing is on the screen.
+    void onHandlerDone(std::function<void()> done) { handlerDone_ = std::move(done); }
 
     // Shows the error's number and description in a message box.
     static void showFailure(QWidget* parent, const Failure& failure);
@@ -45,6 +47,7 @@ private:
     MainWindow& mainWindow_;
     BuiltWindow& window_;
     EventQueue queue_;
+    std::function<void()> handlerDone_;
     ReportFailure report_;
     QPointer<QWidget> pressed_; // where held mouse input goes while a button is down
 };

@@ -7,6 +7,7 @@ namespace tavrolin::qt {
 Program::Program() : built_(buildWindow()), toolkit_(built_), mainWindow_(toolkit_), bridge_(mainWindow_, built_)
 {
     toolkit_.setClickHandlerRunner([this](ControlId id) { mainWindow_.runHandler(id, Event::Click); });
+    bridge_.onHandlerDone([this] { toolkit_.handlerDone(); });
     bridge_.connectControls();
 }
 

@@ -145,6 +145,7 @@ void QtToolkit::closeWindow() { surface_.close(); }
 Answer QtToolkit::askYesNo(std::string_view prompt)
 {
     surface_.flush();
+    deadlines_.start();
     YesNoBox box(QMessageBox::NoIcon, qs(windowSpec().title), qs(prompt), QMessageBox::Yes | QMessageBox::No,
                  &surface_);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
@@ -164,7 +165,11 @@ void QtToolkit::pause(std::chrono::nanoseconds duration)
 {
     surface_.flush();
     ++stepsShown_;
-    wait_(duration);
+    // The pause ends at the step's deadline: the step's drawing and flush
+    // come out of it, so that steps are evenly spaced.
+    using namespace std::chrono;
+    const auto now = duration_cast<nanoseconds>(steady_clock::now().time_since_epoch());
+    wait_(std::max(nanoseconds{0}, deadlines_.next(now, duration) - now));
 }
 
 void QtToolkit::waitAnsweringDesktop(std::chrono::nanoseconds duration)

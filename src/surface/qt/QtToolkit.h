@@ -2,6 +2,7 @@
 
 #include "SurfaceWidget.h"
 #include "WindowBuilder.h"
+#include "animation/Pacing.h"
 #include "surface/Toolkit.h"
 
 #include <chrono>
@@ -22,6 +23,8 @@ public:
     // Replaces the real waiting of pause(), for tests.
     void setWait(Wait wait) { wait_ = std::move(wait); }
     int stepsShown() const { return stepsShown_; }
+    // A handler has ended: the next pause is a run's first, a whole one.
+    void handlerDone() { deadlines_.start(); }
 
     void setPixelUnits() override;
     void setPenWidth(std::int16_t width) override;
@@ -58,6 +61,7 @@ private:
     SurfaceWidget& surface_;
     RunClickHandler runClickHandler_;
     Wait wait_;
+    animation::StepDeadlines deadlines_;
     int stepsShown_ = 0;
 };
 

@@ -67,6 +67,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void drawRow(int left, int right, int row, const QColor& colour);
     void paint(const std::vector<PaintStep>& steps);
     void paintControl(ControlId id, const QRect& clip);
     void fillBackground(const QRect& rect);

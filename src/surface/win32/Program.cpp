@@ -23,6 +23,7 @@ Program::Program(HINSTANCE instance) : toolkit_(built_), mainWindow_(toolkit_), 
     toolkit_.setClickHandlerRunner([this](ControlId id) { mainWindow_.runHandler(id, Event::Click); });
     queue_.onHandlerDone([this] {
         if (built_.surface) built_.surface->flush();
+        toolkit_.handlerDone();
     });
     queue_.onClose([this] { DestroyWindow(built_.window); });
     queue_.onHeldInputWaiting([this] { PostMessageW(built_.window, deliverHeldInput, 0, 0); });

@@ -6,6 +6,7 @@
 #include "surface/Failure.h"
 #include "window/Layout.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -123,6 +124,7 @@ void Win32Toolkit::closeWindow()
 Answer Win32Toolkit::askYesNo(std::string_view prompt)
 {
     built_.surface->flush();
+    deadlines_.start();
     switch (askCzechYesNo(built_.window, widen(prompt), widen(windowSpec().title))) {
     case IDYES:
         return Answer::Yes;
@@ -141,7 +143,11 @@ void Win32Toolkit::pause(std::chrono::nanoseconds duration)
 {
     built_.surface->flush();
     ++stepsShown_;
-    wait_(duration);
+    // The pause ends at the step's deadline: the step's drawing and flush
+    // come out of it, so that steps are evenly spaced.
+    using namespace std::chrono;
+    const auto now = duration_cast<nanoseconds>(steady_clock::now().time_since_epoch());
+    wait_(std::max(nanoseconds{0}, deadlines_.next(now, duration) - now));
 }
 
 bool isUserInput(UINT message)

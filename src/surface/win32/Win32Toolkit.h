@@ -1,6 +1,7 @@
 #pragma once
 
 #include "WindowBuilder.h"
+#include "animation/Pacing.h"
 #include "surface/Toolkit.h"
 
 #include <functional>
@@ -28,6 +29,8 @@ public:
     // WM_CLOSE).
     void setCloseWindow(std::function<void()> close) { closeWindow_ = std::move(close); }
     int stepsShown() const { return stepsShown_; }
+    // A handler has ended: the next pause is a run's first, a whole one.
+    void handlerDone() { deadlines_.start(); }
 
     void setPixelUnits() override {}
     void setPenWidth(std::int16_t width) override;
@@ -65,6 +68,7 @@ private:
     Wait wait_;
     HoldInput holdInput_;
     std::function<void()> closeWindow_;
+    animation::StepDeadlines deadlines_;
     int stepsShown_ = 0;
 };
 
