@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+
 namespace tavrolin::win32 {
 namespace {
 
@@ -45,6 +48,49 @@ TEST_F(GdiSurfaceTest, RedrawInBackgroundLeavesNoPixel)
         surface->drawLine(120, 300.5f, 480.6f, 320.1f, silver);
         EXPECT_EQ(count(area, silver), 400 * 400) << width;
     }
+}
+
+// Level and upright lines of width 1 are filled, not drawn with GDI's pen:
+// at 96 dpi they must cover the very pixels that LineTo does, from the
+// start up to the end, whichever way they run and wherever they are cut.
+TEST_F(GdiSurfaceTest, RowsAndColumnsGiveTheLinesOwnPixels)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 800, 600);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    const RECT all{0, 0, 800, 600};
+    HBRUSH background = CreateSolidBrush(silver);
+    FillRect(dc, &all, background);
+    DeleteObject(background);
+
+    surface->setPenWidth(1);
+    unsigned seed = 12345;
+    const auto next = [&seed](float from, float to) {
+        seed = seed * 1103515245u + 12345u;
+        return from + (to - from) * float((seed >> 8) & 0xFFFF) / 65536.0f;
+    };
+    for (int i = 0; i < 400; ++i) {
+        float x1 = next(-30, 830), x2 = next(-30, 830), y1 = next(-20, 620), y2 = y1;
+        if (i % 2) std::swap(x1, y1), std::swap(x2, y2); // a column
+        if (i % 5 == 0) y1 = y2 = std::floor(y1) + 0.5f;
+        const COLORREF colour = RGB(i % 256, (i * 7) % 256, 90);
+        surface->drawLine(x1, y1, x2, y2, colour);
+        HPEN pen = CreatePen(PS_SOLID, 1, colour);
+        const HGDIOBJ oldPen = SelectObject(dc, pen);
+        MoveToEx(dc, int(std::lround(x1)), int(std::lround(y1)), nullptr);
+        LineTo(dc, int(std::lround(x2)), int(std::lround(y2)));
+        SelectObject(dc, oldPen);
+        DeleteObject(pen);
+    }
+    int differing = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x) differing += surface->pixel(x, y) != GetPixel(dc, x, y);
+    EXPECT_EQ(differing, 0);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
 }
 
 TEST_F(GdiSurfaceTest, DotsRingsAndClipping)
