@@ -2,24 +2,18 @@
 // ready for input, and whole runs at slow-down 1 (301 pauses of 10 ms,
 // 3.01 s) with the page's main-thread time during each.
 // Usage: node bench/web_run.mjs build-web/tavrolin.html   (bench/web_run.sh)
-import { statSync } from 'node:fs';
+import { readFileSync, statSync } from 'node:fs';
 import { gzipSync } from 'node:zlib';
-import { readFileSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
-import { createRequire } from 'node:module';
+import { launch } from '../tests/web/e2e/browser.mjs';
 
 const html = process.argv[2];
-const require = createRequire(new URL('../tests/web/e2e/', import.meta.url));
-const { chromium } = require('playwright-core');
 
 const bytes = statSync(html).size;
 console.log(`tavrolin.html: ${bytes} bytes (${(bytes / 1024).toFixed(0)} KB), ` +
             `${(gzipSync(readFileSync(html)).length / 1024).toFixed(0)} KB gzipped`);
 
-const browser = await chromium.launch({
-  executablePath: '/usr/bin/chromium', headless: true,
-  args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-         '--disable-background-networking', '--disable-component-update', '--disable-sync'] });
+const browser = await launch();
 const nominal = 3.01;
 for (let i = 0; i < 3; ++i) {
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });

@@ -6,15 +6,15 @@
 
 namespace tavrolin {
 
-int FontSpec::pixelSize() const { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
+int FontStyle::pixelSize() const { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
 namespace {
 
 using enum ControlId;
 using K = ControlKind;
 
-constexpr FontSpec times(double points) { return {FontFamily::TimesNewRoman, points, true}; }
-constexpr FontSpec sans(double points) { return {FontFamily::MsSansSerif, points, true}; }
+constexpr FontStyle times(double points) { return {FontFamily::TimesNewRoman, points, true}; }
+constexpr FontStyle sans(double points) { return {FontFamily::MsSansSerif, points, true}; }
 constexpr std::nullopt_t defaultFont = std::nullopt;
 constexpr ControlId onWindow = Tavrolin;
 constexpr bool shown = true;
@@ -23,7 +23,7 @@ constexpr int noTab = -1;
 constexpr auto L = TextAlign::Left;
 
 // clang-format off
-constexpr std::array<ControlSpec, controlCount - 1> controls{{
+constexpr std::array<ControlRow, controlCount - 1> controls{{
     // id                     name                      kind                container       caption                                   left top   w    h   font            background   at start tab  stop   align
     {HScroll1,               "HScroll1",               K::ScrollBar,     onWindow,       "",                                      384, 24, 145, 17, defaultFont,    colSilver,   shown,  35,  true,  L},
     {nZrcadleniDvouRozhrani, "nZrcadleniDvouRozhrani", K::TextField,     onWindow,       "Zrcadlení dvou rozhraní",               360,  0, 209, 25, times(14.25),   colSilver,   shown,  34,  false, L},
@@ -65,7 +65,7 @@ constexpr std::array<ControlSpec, controlCount - 1> controls{{
 }};
 // clang-format on
 
-constexpr WindowSpec window{
+constexpr WindowLayout window{
     "Tavrolin",
     792, 516,
     colSilver, windowForeground,
@@ -87,11 +87,11 @@ static_assert(tableIsIndexedById(), "layout rows must follow the ControlId order
 
 } // namespace
 
-const WindowSpec& windowSpec() { return window; }
+const WindowLayout& windowLayout() { return window; }
 
-std::span<const ControlSpec> layout() { return controls; }
+std::span<const ControlRow> layout() { return controls; }
 
-const ControlSpec& layoutOf(ControlId id)
+const ControlRow& layoutOf(ControlId id)
 {
     if (id == ControlId::Tavrolin) throw std::invalid_argument("the window has no control row");
     return controls[indexOf(id) - 1];

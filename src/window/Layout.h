@@ -13,7 +13,7 @@ enum class ControlKind { Window, ScrollBar, TextField, Frame, CommandButton, Opt
 
 enum class FontFamily { TimesNewRoman, MsSansSerif };
 
-struct FontSpec {
+struct FontStyle {
     FontFamily family;
     double points;
     bool bold;
@@ -27,14 +27,14 @@ enum class TextAlign { Left, Centre };
 
 // One control of the main window as the layout defines it. Positions are
 // pixels; inside a frame they are relative to the frame.
-struct ControlSpec {
+struct ControlRow {
     ControlId id;
     std::string_view name;
     ControlKind kind;
     ControlId container; // ControlId::Tavrolin for controls placed on the window
     std::string_view caption;
     int left, top, width, height;
-    std::optional<FontSpec> font; // none: the window's default font
+    std::optional<FontStyle> font; // none: the window's default font
     Colour background;
     bool visibleAtStart;
     int tabIndex;  // -1: not in the tab order at all
@@ -46,21 +46,21 @@ struct ScrollRange {
     int minimum, maximum, value, smallChange, largeChange;
 };
 
-struct WindowSpec {
+struct WindowLayout {
     std::string_view title;
     int clientWidth, clientHeight;
     Colour background, foreground;
-    FontSpec defaultFont;
+    FontStyle defaultFont;
     ScrollRange scroll; // of HScroll1
     int axisLabelWidth, axisLabelHeight;
 };
 
-const WindowSpec& windowSpec();
+const WindowLayout& windowLayout();
 
 // Every control but the window itself, in the order they are created.
-std::span<const ControlSpec> layout();
+std::span<const ControlRow> layout();
 
-const ControlSpec& layoutOf(ControlId id);
+const ControlRow& layoutOf(ControlId id);
 
 // The name of a control, or of the window itself, as messages show it.
 std::string_view controlName(ControlId id);

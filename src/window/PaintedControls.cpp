@@ -20,7 +20,7 @@ PixelRect PixelRect::intersected(const PixelRect& other) const
 
 PaintedControls::PaintedControls()
 {
-    for (const ControlSpec& c : layout()) {
+    for (const ControlRow& c : layout()) {
         if (c.kind == ControlKind::Label || c.kind == ControlKind::Image)
             entries_.push_back({c.id, {c.left, c.top, c.width, c.height}, c.visibleAtStart});
     }

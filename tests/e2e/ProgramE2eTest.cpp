@@ -24,7 +24,7 @@ picture::View view;
 // A control's rectangle in client coordinates, frames' offsets included.
 QRect clientRect(ControlId id)
 {
-    const ControlSpec& c = layoutOf(id);
+    const ControlRow& c = layoutOf(id);
     QRect r(c.left, c.top, c.width, c.height);
     if (c.container != ControlId::Tavrolin) r.translate(layoutOf(c.container).left, layoutOf(c.container).top);
     return r;

@@ -37,7 +37,7 @@ void WindowWidgetsTest::cleanup() { program.reset(); }
 
 void WindowWidgetsTest::everyControlHasItsNameGeometryAndFont()
 {
-    for (const ControlSpec& c : layout()) {
+    for (const ControlRow& c : layout()) {
         if (c.kind == ControlKind::Label || c.kind == ControlKind::Image) {
             QVERIFY2(program->window().paints(c.id), c.name.data());
             QCOMPARE(program->window().paintedControls().rect(c.id), (PixelRect{c.left, c.top, c.width, c.height}));
@@ -61,7 +61,7 @@ void WindowWidgetsTest::onlyTheLayoutsVisibleControlsShowAfterStartUp()
                                        opzelená, opModra,                op05D,       op1D,         op15D,
                                        cmdKonec, cmdStart,               labKlepnuti, labOdrazeného, labRelDelka};
     std::set<ControlId> visible;
-    for (const ControlSpec& c : layout()) {
+    for (const ControlRow& c : layout()) {
         const bool painted = program->window().paints(c.id);
         if (painted ? program->window().paintedControls().visible(c.id) : program->widget(c.id)->isVisible())
             visible.insert(c.id);

@@ -84,7 +84,7 @@ void RecordingToolkit::setText(ControlId field, std::string_view text)
 void RecordingToolkit::choose(ControlId button)
 {
     const ControlId frame = layoutOf(button).container;
-    for (const ControlSpec& c : layout())
+    for (const ControlRow& c : layout())
         if (c.kind == ControlKind::OptionButton && c.container == frame) selected_[indexOf(c.id)] = false;
     selected_[indexOf(button)] = true;
 }

@@ -115,14 +115,14 @@ TEST_F(Win32Program, MovedToAScreenOfTwiceTheDpiEverythingTakesTheNewScale)
     RECT r{};
     GetWindowRect(start, &r);
     MapWindowPoints(HWND_DESKTOP, program->window(), reinterpret_cast<POINT*>(&r), 2);
-    const ControlSpec& c = layoutOf(cmdStart);
+    const ControlRow& c = layoutOf(cmdStart);
     EXPECT_EQ(r.left, 1200);
     EXPECT_EQ(r.top, 40);
     EXPECT_EQ(r.right - r.left, 2 * c.width);
     EXPECT_EQ(r.bottom - r.top, 2 * c.height);
     LOGFONTW font{};
     GetObjectW(HFONT(SendMessageW(start, WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -2 * c.font.value_or(windowSpec().defaultFont).pixelSize());
+    EXPECT_EQ(font.lfHeight, -2 * c.font.value_or(windowLayout().defaultFont).pixelSize());
 
     // The start-up caption painted afresh at twice its place and size:
     // black letters in the doubled rectangle's lower half too.

@@ -12,7 +12,7 @@ TEST(Layout, NamesAndTabPositionsAreUnique)
 {
     std::set<std::string_view> names;
     std::set<int> tabs;
-    for (const ControlSpec& c : layout()) {
+    for (const ControlRow& c : layout()) {
         EXPECT_TRUE(names.insert(c.name).second) << c.name;
         if (c.tabIndex >= 0) {
             EXPECT_TRUE(tabs.insert(c.tabIndex).second) << c.name;
@@ -23,9 +23,9 @@ TEST(Layout, NamesAndTabPositionsAreUnique)
 
 TEST(Layout, OptionButtonsLieInsideTheirFrames)
 {
-    for (const ControlSpec& c : layout()) {
+    for (const ControlRow& c : layout()) {
         if (c.kind != ControlKind::OptionButton) continue;
-        const ControlSpec& frame = layoutOf(c.container);
+        const ControlRow& frame = layoutOf(c.container);
         ASSERT_EQ(frame.kind, ControlKind::Frame) << c.name;
         EXPECT_LE(c.left + c.width, frame.width) << c.name;
         EXPECT_LE(c.top + c.height, frame.height) << c.name;
@@ -35,7 +35,7 @@ TEST(Layout, OptionButtonsLieInsideTheirFrames)
 TEST(Layout, FontsAreSizedInPixelsAt96Dpi)
 {
     const std::pair<double, int> sizes[] = {{8.25, 11}, {9.75, 13}, {12, 16}, {14.25, 19}, {15.75, 21}, {24, 32}};
-    for (auto [points, pixels] : sizes) EXPECT_EQ((FontSpec{FontFamily::TimesNewRoman, points, true}).pixelSize(), pixels);
+    for (auto [points, pixels] : sizes) EXPECT_EQ((FontStyle{FontFamily::TimesNewRoman, points, true}).pixelSize(), pixels);
 }
 
 TEST(Layout, CaptionsKeepTheirBlanks)

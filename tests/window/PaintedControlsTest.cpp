@@ -11,7 +11,7 @@ using enum ControlId;
 
 PixelRect placeOf(ControlId id)
 {
-    const ControlSpec& c = layoutOf(id);
+    const ControlRow& c = layoutOf(id);
     return {c.left, c.top, c.width, c.height};
 }
 

@@ -23,7 +23,7 @@ protected:
     std::vector<ControlId> selectedButtons() const
     {
         std::vector<ControlId> out;
-        for (const ControlSpec& c : layout())
+        for (const ControlRow& c : layout())
             if (c.kind == ControlKind::OptionButton && tk.selected(c.id)) out.push_back(c.id);
         return out;
     }

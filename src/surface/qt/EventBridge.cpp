@@ -126,7 +126,7 @@ void EventBridge::deliver(QWindow* window, QEvent& input)
 
 void EventBridge::connectControls()
 {
-    for (const ControlSpec& c : layout()) {
+    for (const ControlRow& c : layout()) {
         QWidget* w = window_.widgets[indexOf(c.id)];
         if (!w) continue;
         const ControlId id = c.id;
@@ -151,7 +151,7 @@ void EventBridge::post(ControlId control, Event event)
 
 void EventBridge::showFailure(QWidget* parent, const Failure& failure)
 {
-    QMessageBox box(QMessageBox::Critical, qs(windowSpec().title),
+    QMessageBox box(QMessageBox::Critical, qs(windowLayout().title),
                     QStringLiteral("Chyba č. %1\n\n%2").arg(failure.number()).arg(QString::fromStdString(failure.description())),
                     QMessageBox::Ok, parent);
     box.exec();

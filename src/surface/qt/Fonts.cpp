@@ -33,9 +33,9 @@ void loadFonts()
     for (const char* path : candidates) QFontDatabase::addApplicationFont(QString::fromUtf8(path));
 }
 
-QFont fontFor(const std::optional<FontSpec>& own)
+QFont fontFor(const std::optional<FontStyle>& own)
 {
-    const FontSpec f = own.value_or(windowSpec().defaultFont);
+    const FontStyle f = own.value_or(windowLayout().defaultFont);
     QFont font;
     font.setFamilies(familiesFor(f.family));
     font.setPixelSize(f.pixelSize());

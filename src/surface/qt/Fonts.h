@@ -13,6 +13,6 @@ namespace tavrolin::qt {
 void loadFonts();
 
 // The font of a control: its own, or the window's default font.
-QFont fontFor(const std::optional<FontSpec>& own);
+QFont fontFor(const std::optional<FontStyle>& own);
 
 } // namespace tavrolin::qt

@@ -74,7 +74,7 @@ template <class W> W* QtToolkit::widget(ControlId id, const char* what)
 
 QColor QtToolkit::colourOf(std::optional<Colour> colour) const
 {
-    return toQColor(colour.value_or(windowSpec().foreground));
+    return toQColor(colour.value_or(windowLayout().foreground));
 }
 
 // The surface has no other unit than pixels from the client area's corner.
@@ -146,7 +146,7 @@ Answer QtToolkit::askYesNo(std::string_view prompt)
 {
     surface_.flush();
     deadlines_.start();
-    YesNoBox box(QMessageBox::NoIcon, qs(windowSpec().title), qs(prompt), QMessageBox::Yes | QMessageBox::No,
+    YesNoBox box(QMessageBox::NoIcon, qs(windowLayout().title), qs(prompt), QMessageBox::Yes | QMessageBox::No,
                  &surface_);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));

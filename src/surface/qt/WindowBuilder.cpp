@@ -39,12 +39,12 @@ void setBackground(QWidget* w, QColor colour)
     w->setAutoFillBackground(true);
 }
 
-QWidget* createWidget(const ControlSpec& c, QWidget* parent)
+QWidget* createWidget(const ControlRow& c, QWidget* parent)
 {
     switch (c.kind) {
     case ControlKind::ScrollBar: {
         auto* bar = new QScrollBar(Qt::Horizontal, parent);
-        const ScrollRange& r = windowSpec().scroll;
+        const ScrollRange& r = windowLayout().scroll;
         bar->setRange(r.minimum, r.maximum);
         bar->setValue(r.value);
         bar->setSingleStep(r.smallChange);
@@ -77,13 +77,13 @@ QWidget* createWidget(const ControlSpec& c, QWidget* parent)
     return nullptr;
 }
 
-Qt::FocusPolicy focusPolicyFor(const ControlSpec& c)
+Qt::FocusPolicy focusPolicyFor(const ControlRow& c)
 {
     if (c.kind == ControlKind::Frame) return Qt::NoFocus;
     return c.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
-PaintedLook paintedFor(const ControlSpec& c)
+PaintedLook paintedFor(const ControlRow& c)
 {
     PaintedLook p;
     p.text = qs(c.caption);
@@ -118,12 +118,12 @@ void chainTabOrder(const std::vector<QWidget*>& stops)
 
 void keepTabOrder(const BuiltWindow& built)
 {
-    std::vector<const ControlSpec*> specs;
-    for (const ControlSpec& c : layout())
-        if (built.widgets[indexOf(c.id)] && c.tabStop && c.tabIndex >= 0) specs.push_back(&c);
-    std::ranges::sort(specs, {}, &ControlSpec::tabIndex);
+    std::vector<const ControlRow*> tabStops;
+    for (const ControlRow& c : layout())
+        if (built.widgets[indexOf(c.id)] && c.tabStop && c.tabIndex >= 0) tabStops.push_back(&c);
+    std::ranges::sort(tabStops, {}, &ControlRow::tabIndex);
     std::vector<QWidget*> stops;
-    for (const ControlSpec* c : specs) stops.push_back(built.widgets[indexOf(c->id)]);
+    for (const ControlRow* c : tabStops) stops.push_back(built.widgets[indexOf(c->id)]);
 
     chainTabOrder(stops);
     for (QWidget* w : stops)
@@ -144,7 +144,7 @@ QImage axisLabelImage()
 BuiltWindow buildWindow()
 {
     initResources();
-    const WindowSpec& ws = windowSpec();
+    const WindowLayout& ws = windowLayout();
     BuiltWindow built;
     built.window = std::make_unique<SurfaceWidget>(toQColor(ws.background));
     SurfaceWidget* window = built.window.get();
@@ -156,7 +156,7 @@ BuiltWindow buildWindow()
     window->resize(ws.clientWidth, ws.clientHeight);
     window->setAccessibleDescription(qs(drawingDescription));
 
-    for (const ControlSpec& c : layout()) {
+    for (const ControlRow& c : layout()) {
         if (c.kind == ControlKind::Label || c.kind == ControlKind::Image) {
             window->addPainted(c.id, paintedFor(c));
             continue;

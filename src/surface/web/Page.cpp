@@ -74,14 +74,14 @@ int width(int minimum) { return js_width(minimum); }
 int height(int minimum) { return js_height(minimum); }
 double scale() { return js_scale(); }
 
-void addControl(const ControlSpec& spec, const FontSpec& font, std::string_view accessibleName,
+void addControl(const ControlRow& row, const FontStyle& font, std::string_view accessibleName,
                 std::string_view accessibleDescription)
 {
-    const ScrollRange& range = windowSpec().scroll;
-    js_addControl(index(spec.id), int(spec.kind), index(spec.container), std::string(spec.name).c_str(),
-                  std::string(spec.caption).c_str(), spec.left, spec.top, spec.width, spec.height, int(font.family),
-                  font.pixelSize(), font.bold, spec.background.value, spec.visibleAtStart, spec.tabIndex,
-                  spec.tabStop, range.minimum, range.maximum, range.value, std::string(accessibleName).c_str(),
+    const ScrollRange& range = windowLayout().scroll;
+    js_addControl(index(row.id), int(row.kind), index(row.container), std::string(row.name).c_str(),
+                  std::string(row.caption).c_str(), row.left, row.top, row.width, row.height, int(font.family),
+                  font.pixelSize(), font.bold, row.background.value, row.visibleAtStart, row.tabIndex,
+                  row.tabStop, range.minimum, range.maximum, range.value, std::string(accessibleName).c_str(),
                   std::string(accessibleDescription).c_str());
 }
 void orderTabs() { js_orderTabs(); }
@@ -104,7 +104,7 @@ void flush(const std::uint32_t* pixels, int width, int height, int left, int top
 {
     js_flush(pixels, width, height, left, top, changedWidth, changedHeight);
 }
-void renderLabel(std::uint32_t* into, int width, int height, std::string_view text, const FontSpec& font, bool centred,
+void renderLabel(std::uint32_t* into, int width, int height, std::string_view text, const FontStyle& font, bool centred,
                  Colour background, Colour foreground, double scale)
 {
     js_renderLabel(into, width, height, std::string(text).c_str(), int(font.family), font.pixelSize(), font.bold,

@@ -17,7 +17,7 @@ int width(int minimum);
 int height(int minimum);
 double scale();
 
-void addControl(const ControlSpec& spec, const FontSpec& font, std::string_view accessibleName,
+void addControl(const ControlRow& row, const FontStyle& font, std::string_view accessibleName,
                 std::string_view accessibleDescription);
 void orderTabs();
 void focus(ControlId id);
@@ -35,7 +35,7 @@ void move(ControlId id, int left, int top);
 void shape(int deviceWidth, int deviceHeight, int layoutWidth, int layoutHeight);
 void flush(const std::uint32_t* pixels, int width, int height, int left, int top, int changedWidth,
            int changedHeight);
-void renderLabel(std::uint32_t* into, int width, int height, std::string_view text, const FontSpec& font,
+void renderLabel(std::uint32_t* into, int width, int height, std::string_view text, const FontStyle& font,
                  bool centred, Colour background, Colour foreground, double scale);
 
 std::string decimalSeparator();

@@ -60,7 +60,7 @@ void Program::report(const Failure& failure)
     ended_ = true;
     queue_.windowClosed();
     toolkit_.flush();
-    page::failure(windowSpec().title, "Chyba č. " + std::to_string(failure.number()) + "\n\n" + failure.description(),
+    page::failure(windowLayout().title, "Chyba č. " + std::to_string(failure.number()) + "\n\n" + failure.description(),
                   endedMessage);
 }
 

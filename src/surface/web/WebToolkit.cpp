@@ -31,15 +31,15 @@ constexpr Colour buttonFace{0x00C0C0C0};
 
 } // namespace
 
-WebToolkit::WebToolkit() : canvas_(0, 0, 1.0, opaque(windowSpec().background.value)) {}
+WebToolkit::WebToolkit() : canvas_(0, 0, 1.0, opaque(windowLayout().background.value)) {}
 
 void WebToolkit::build()
 {
     page::start();
     page::setDrawingDescription(drawingDescription);
-    for (const ControlSpec& spec : layout())
-        page::addControl(spec, spec.font.value_or(windowSpec().defaultFont), accessibleName(spec.id),
-                         accessibleDescription(spec.id));
+    for (const ControlRow& row : layout())
+        page::addControl(row, row.font.value_or(windowLayout().defaultFont), accessibleName(row.id),
+                         accessibleDescription(row.id));
     page::orderTabs();
     separator_ = page::decimalSeparator();
     reshape();
@@ -67,20 +67,20 @@ void WebToolkit::reshape()
 
 void WebToolkit::renderLooks()
 {
-    for (const ControlSpec& spec : layout()) {
-        if (!painted_.holds(spec.id)) continue;
-        const PixelRect rect = canvas_.deviceRect(painted_.rect(spec.id));
-        Pixels& look = looks_[indexOf(spec.id)];
-        if (spec.kind == ControlKind::Image) {
+    for (const ControlRow& row : layout()) {
+        if (!painted_.holds(row.id)) continue;
+        const PixelRect rect = canvas_.deviceRect(painted_.rect(row.id));
+        Pixels& look = looks_[indexOf(row.id)];
+        if (row.kind == ControlKind::Image) {
             look = axisLabel(rect.width, rect.height, canvas_.scale());
             continue;
         }
         look = {std::vector<Rgba>(std::size_t(std::max(rect.width, 0)) * std::size_t(std::max(rect.height, 0))),
                 rect.width, rect.height};
         if (look.rgba.empty()) continue;
-        page::renderLabel(look.rgba.data(), rect.width, rect.height, spec.caption,
-                          spec.font.value_or(windowSpec().defaultFont), spec.align == TextAlign::Centre,
-                          spec.background, windowSpec().foreground, canvas_.scale());
+        page::renderLabel(look.rgba.data(), rect.width, rect.height, row.caption,
+                          row.font.value_or(windowLayout().defaultFont), row.align == TextAlign::Centre,
+                          row.background, windowLayout().foreground, canvas_.scale());
     }
 }
 
@@ -89,7 +89,7 @@ void WebToolkit::paint(const std::vector<PaintStep>& steps)
     for (const PaintStep& step : steps) {
         const PixelRect area = canvas_.deviceRect(step.area);
         if (!step.control) {
-            canvas_.fill(area, opaque(windowSpec().background.value));
+            canvas_.fill(area, opaque(windowLayout().background.value));
             continue;
         }
         const Pixels& look = looks_[indexOf(*step.control)];
@@ -108,7 +108,7 @@ void WebToolkit::flush()
 
 Rgba WebToolkit::rgbaOf(std::optional<Colour> colour) const
 {
-    const Colour c = colour.value_or(windowSpec().foreground);
+    const Colour c = colour.value_or(windowLayout().foreground);
     if (c.isSystem()) {
         if (c.systemIndex() != buttonFaceIndex)
             throw Failure(error::toolkit, "Neznámá systémová barva " + std::to_string(c.systemIndex()) + ".");
@@ -194,7 +194,7 @@ Answer WebToolkit::askYesNo(std::string_view prompt)
 {
     flush();
     deadlines_.start();
-    page::ask(windowSpec().title, prompt);
+    page::ask(windowLayout().title, prompt);
     // The page answers from its own events; the run waits here without
     // holding the browser up.
     int answer;

@@ -177,67 +177,67 @@ var TavrolinPage = (function () {
     height: function (minimum) { return Math.max(minimum, document.documentElement.clientHeight); },
     scale: function () { return window.devicePixelRatio || 1; },
 
-    addControl: function (spec) {
-      var kind = kinds[spec.kind];
-      var parent = spec.container === 0 ? root : controls[spec.container].element;
+    addControl: function (row) {
+      var kind = kinds[row.kind];
+      var parent = row.container === 0 ? root : controls[row.container].element;
       var element, focusable;
       if (kind === 'frame') {
         element = document.createElement('fieldset');
         var border = document.createElement('div');
         border.className = 'frame-border';
         var legend = document.createElement('legend');
-        legend.textContent = spec.caption;
-        legend.style.font = fontOf(spec.family, spec.pixels, spec.bold);
+        legend.textContent = row.caption;
+        legend.style.font = fontOf(row.family, row.pixels, row.bold);
         element.append(border, legend);
       } else if (kind === 'commandbutton') {
         element = focusable = document.createElement('button');
         element.type = 'button';
-        element.textContent = spec.caption;
-        element.addEventListener('click', function () { post(spec.index, events.click); });
+        element.textContent = row.caption;
+        element.addEventListener('click', function () { post(row.index, events.click); });
       } else if (kind === 'optionbutton') {
         element = document.createElement('label');
         focusable = document.createElement('input');
         focusable.type = 'radio';
-        focusable.name = controls[spec.container].name;
+        focusable.name = controls[row.container].name;
         var caption = document.createElement('span');
-        caption.textContent = spec.caption;
+        caption.textContent = row.caption;
         element.append(focusable, caption);
         focusable.addEventListener('change', function () {
-          if (focusable.checked) post(spec.index, events.click);
+          if (focusable.checked) post(row.index, events.click);
         });
       } else if (kind === 'scrollbar') {
         element = focusable = document.createElement('input');
         element.type = 'range';
-        element.min = String(spec.minimum);
-        element.max = String(spec.maximum);
+        element.min = String(row.minimum);
+        element.max = String(row.maximum);
         element.step = '1';
-        element.value = String(spec.value);
+        element.value = String(row.value);
         // As the scroll bar: the handler runs when the thumb is let go or a
         // key has changed the value, not on every step of a drag.
-        element.addEventListener('change', function () { post(spec.index, events.change); });
+        element.addEventListener('change', function () { post(row.index, events.change); });
       } else if (kind === 'textfield') {
         element = focusable = document.createElement('input');
         element.type = 'text';
-        element.value = spec.caption;
+        element.value = row.caption;
         element.spellcheck = false;
       } else {
         return; // labels and the image are painted into the drawing
       }
       element.className = kind;
-      element.id = spec.name;
-      element.dataset.name = spec.name;
-      place(element, spec.left, spec.top, spec.width, spec.height);
-      element.style.font = fontOf(spec.family, spec.pixels, spec.bold);
-      element.style.backgroundColor = css(spec.background);
-      if (!spec.visible) element.hidden = true;
+      element.id = row.name;
+      element.dataset.name = row.name;
+      place(element, row.left, row.top, row.width, row.height);
+      element.style.font = fontOf(row.family, row.pixels, row.bold);
+      element.style.backgroundColor = css(row.background);
+      if (!row.visible) element.hidden = true;
       if (focusable) {
-        focusable.tabIndex = spec.tabStop ? 0 : -1;
-        if (spec.accessibleName) focusable.setAttribute('aria-label', spec.accessibleName);
+        focusable.tabIndex = row.tabStop ? 0 : -1;
+        if (row.accessibleName) focusable.setAttribute('aria-label', row.accessibleName);
       }
-      if (spec.accessibleDescription) element.setAttribute('aria-description', spec.accessibleDescription);
+      if (row.accessibleDescription) element.setAttribute('aria-description', row.accessibleDescription);
       parent.append(element);
-      controls[spec.index] = { element: element, focusable: focusable || element, kind: kind, name: spec.name,
-                               tabIndex: spec.tabIndex, tabStop: spec.tabStop && !!focusable };
+      controls[row.index] = { element: element, focusable: focusable || element, kind: kind, name: row.name,
+                               tabIndex: row.tabIndex, tabStop: row.tabStop && !!focusable };
     },
     // Tab goes through the controls in the layout's tab order.
     orderTabs: function () {

@@ -2,7 +2,7 @@
 
 namespace tavrolin::win32 {
 
-HFONT createFont(const FontSpec& f, const DeviceScale& scale)
+HFONT createFont(const FontStyle& f, const DeviceScale& scale)
 {
     const wchar_t* family = f.family == FontFamily::TimesNewRoman ? L"Times New Roman" : L"MS Sans Serif";
     // Sized in pixels, as the layout is drawn for 96 dpi, times the screen's

@@ -8,6 +8,6 @@
 namespace tavrolin::win32 {
 
 // A layout font at the screen's scale; the caller deletes it.
-HFONT createFont(const FontSpec& font, const DeviceScale& scale);
+HFONT createFont(const FontStyle& font, const DeviceScale& scale);
 
 } // namespace tavrolin::win32

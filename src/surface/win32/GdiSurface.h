@@ -17,7 +17,7 @@ namespace tavrolin::win32 {
 // visible is the core's PaintedControls.
 struct PaintedLook {
     std::wstring text;
-    FontSpec font{};
+    FontStyle font{};
     UINT format = DT_LEFT;
     COLORREF background = 0;
     // The image drawn for 96 dpi, and for twice that, which looks better

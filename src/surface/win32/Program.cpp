@@ -81,7 +81,7 @@ bool Program::holdInput(const MSG& msg)
 void Program::post(ControlId control, Event event)
 {
     if (auto failure = queue_.post(control, event)) {
-        showFailureBox(built_.window, failure->number(), widen(failure->description()), widen(windowSpec().title));
+        showFailureBox(built_.window, failure->number(), widen(failure->description()), widen(windowLayout().title));
         exitStatus_ = 1;
         DestroyWindow(built_.window);
     }
@@ -173,7 +173,7 @@ void Program::onScroll(HWND bar, int request, int thumb)
 {
     ControlId id;
     if (!built_.controlOf(bar, id)) return;
-    const ScrollRange& r = windowSpec().scroll;
+    const ScrollRange& r = windowLayout().scroll;
     const int old = GetScrollPos(bar, SB_CTL);
     int value = old;
     switch (request) {

@@ -29,7 +29,7 @@ HWND Win32Toolkit::control(ControlId id, const wchar_t* windowClass, const char*
 
 COLORREF Win32Toolkit::colourOf(std::optional<Colour> colour) const
 {
-    const Colour c = colour.value_or(windowSpec().foreground);
+    const Colour c = colour.value_or(windowLayout().foreground);
     if (!c.isSystem()) return toColorRef(c.value);
     if (c.systemIndex() > 30) throw Failure(error::toolkit, "Neznámá systémová barva.");
     return GetSysColor(int(c.systemIndex()));
@@ -70,7 +70,7 @@ void Win32Toolkit::selectOption(ControlId button)
     if (SendMessageW(radio, BM_GETCHECK, 0, 0) == BST_CHECKED) return;
     // BM_SETCHECK leaves the other buttons of the frame as they are.
     const ControlId frame = layoutOf(button).container;
-    for (const ControlSpec& c : layout())
+    for (const ControlRow& c : layout())
         if (c.kind == ControlKind::OptionButton && c.container == frame && c.id != button)
             SendMessageW(built_.controls[indexOf(c.id)], BM_SETCHECK, BST_UNCHECKED, 0);
     SendMessageW(radio, BM_SETCHECK, BST_CHECKED, 0);
@@ -125,7 +125,7 @@ Answer Win32Toolkit::askYesNo(std::string_view prompt)
 {
     built_.surface->flush();
     deadlines_.start();
-    switch (askCzechYesNo(built_.window, widen(prompt), widen(windowSpec().title))) {
+    switch (askCzechYesNo(built_.window, widen(prompt), widen(windowLayout().title))) {
     case IDYES:
         return Answer::Yes;
     case IDNO:

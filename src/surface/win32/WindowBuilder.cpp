@@ -16,9 +16,9 @@ constexpr wchar_t className[] = L"TavrolinWindow";
 
 constexpr DWORD windowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
-FontSpec fontOf(const ControlSpec& c) { return c.font.value_or(windowSpec().defaultFont); }
+FontStyle fontOf(const ControlRow& c) { return c.font.value_or(windowLayout().defaultFont); }
 
-void setFont(BuiltWindow& built, std::size_t slot, HWND hwnd, const FontSpec& font)
+void setFont(BuiltWindow& built, std::size_t slot, HWND hwnd, const FontStyle& font)
 {
     HFONT old = built.fonts[slot];
     built.fonts[slot] = createFont(font, built.scale);
@@ -32,7 +32,7 @@ struct ClassAndStyle {
     DWORD exStyle;
 };
 
-ClassAndStyle classFor(const ControlSpec& c)
+ClassAndStyle classFor(const ControlRow& c)
 {
     switch (c.kind) {
     case ControlKind::ScrollBar:
@@ -91,7 +91,7 @@ void registerWindowClass(HINSTANCE instance, WNDPROC wndProc)
     registerCaptionFrameClass(instance);
 }
 
-RECT placeOf(const BuiltWindow& built, const ControlSpec& c, int left, int top)
+RECT placeOf(const BuiltWindow& built, const ControlRow& c, int left, int top)
 {
     // Scaled as positions in the window, so that a frame's buttons keep
     // their places against the window's other controls.
@@ -116,7 +116,7 @@ SIZE canvasSize(const DeviceScale& scale)
 
 void resizeToLayout(const BuiltWindow& built)
 {
-    const WindowSpec& ws = windowSpec();
+    const WindowLayout& ws = windowLayout();
     const RECT frame = frameAround(built.scale.rect(0, 0, ws.clientWidth, ws.clientHeight), windowStyle,
                                    built.scale.dpi());
     SetWindowPos(built.window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -130,8 +130,8 @@ void rescaleWindow(BuiltWindow& built, int dpi)
     const DeviceScale scale(dpi);
     if (scale == built.scale) return;
     built.scale = scale;
-    setFont(built, indexOf(ControlId::Tavrolin), built.window, windowSpec().defaultFont);
-    for (const ControlSpec& c : layout()) {
+    setFont(built, indexOf(ControlId::Tavrolin), built.window, windowLayout().defaultFont);
+    for (const ControlRow& c : layout()) {
         HWND hwnd = built.controls[indexOf(c.id)];
         if (!hwnd) continue;
         setFont(built, indexOf(c.id), hwnd, fontOf(c));
@@ -146,7 +146,7 @@ void rescaleWindow(BuiltWindow& built, int dpi)
 
 void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter)
 {
-    const WindowSpec& ws = windowSpec();
+    const WindowLayout& ws = windowLayout();
     built.window = CreateWindowExW(0, className, widen(windowCaption()).c_str(), windowStyle, CW_USEDEFAULT,
                                    CW_USEDEFAULT, ws.clientWidth, ws.clientHeight, nullptr, nullptr, instance,
                                    creationParameter);
@@ -162,12 +162,12 @@ void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter
     setFont(built, indexOf(ControlId::Tavrolin), built.window, ws.defaultFont);
 
     // Creation order is tab order; controls outside it come last.
-    std::vector<const ControlSpec*> order;
-    for (const ControlSpec& c : layout()) order.push_back(&c);
-    std::ranges::stable_sort(order, {}, [](const ControlSpec* c) { return c->tabIndex < 0 ? 1000 : c->tabIndex; });
+    std::vector<const ControlRow*> order;
+    for (const ControlRow& c : layout()) order.push_back(&c);
+    std::ranges::stable_sort(order, {}, [](const ControlRow* c) { return c->tabIndex < 0 ? 1000 : c->tabIndex; });
 
     ControlId previousFrame = ControlId::Tavrolin;
-    for (const ControlSpec* c : order) {
+    for (const ControlRow* c : order) {
         const std::size_t i = indexOf(c->id);
         built.backgrounds[i] = toColorRef(c->background.value);
         if (c->kind == ControlKind::Label || c->kind == ControlKind::Image) {

@@ -56,7 +56,7 @@ void rescaleWindow(BuiltWindow& built, int dpi);
 
 // Where a child control goes at the window's scale, its top left corner at
 // the given layout position (relative to its frame, as in the layout).
-RECT placeOf(const BuiltWindow& built, const ControlSpec& control, int left, int top);
+RECT placeOf(const BuiltWindow& built, const ControlRow& control, int left, int top);
 
 COLORREF toColorRef(unsigned colourValue);
 

@@ -4,9 +4,6 @@
 import { chromium } from 'playwright-core';
 import { pathToFileURL } from 'node:url';
 
-export const page_file = process.env.TAVROLIN_HTML;
-if (!page_file) throw new Error('TAVROLIN_HTML names no tavrolin.html');
-
 const flags = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                '--disable-background-networking', '--disable-component-update', '--disable-sync',
                '--disable-background-timer-throttling', '--disable-renderer-backgrounding'];
@@ -19,6 +16,8 @@ export async function launch() {
 // The program opened in a new page, ready for input (Start has the focus).
 // Every request the page makes is written down.
 export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1280, height = 800 } = {}) {
+  const file = process.env.TAVROLIN_HTML;
+  if (!file) throw new Error('TAVROLIN_HTML names no tavrolin.html');
   const context = await browser.newContext({ locale, deviceScaleFactor: scale, viewport: { width, height } });
   const page = await context.newPage();
   const requests = [];
@@ -26,7 +25,7 @@ export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1280,
   page.on('request', (r) => requests.push(r.url()));
   page.on('pageerror', (e) => errors.push(String(e)));
   page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
-  await page.goto(pathToFileURL(page_file).href);
+  await page.goto(pathToFileURL(file).href);
   await page.waitForFunction(() => document.activeElement && document.activeElement.id === 'cmdStart');
   return { context, page, requests, errors };
 }
