@@ -46,6 +46,7 @@ EM_JS(void, js_ask, (const char* title, const char* prompt), {
     TavrolinPage.ask(UTF8ToString(title), UTF8ToString(prompt));
 });
 EM_JS(int, js_answer, (), { return TavrolinPage.answer(); });
+EM_ASYNC_JS(void, js_waitUntil, (double deadline), { await TavrolinPage.until(deadline); });
 EM_JS(void, js_handlerDone, (), { TavrolinPage.handlerDone(); });
 EM_JS(void, js_end, (const char* message), { TavrolinPage.end(UTF8ToString(message)); });
 EM_JS(void, js_failure, (const char* title, const char* text, const char* endMessage), {
@@ -118,6 +119,7 @@ void ask(std::string_view title, std::string_view prompt)
     js_ask(std::string(title).c_str(), std::string(prompt).c_str());
 }
 int answer() { return js_answer(); }
+void waitUntil(double deadline) { js_waitUntil(deadline); }
 
 void handlerDone() { js_handlerDone(); }
 void end(std::string_view message) { js_end(std::string(message).c_str()); }

@@ -44,6 +44,10 @@ void ask(std::string_view title, std::string_view prompt);
 // -1 while unanswered, 0 Yes, 1 No.
 int answer();
 
+// Returns, the browser's loop having run meanwhile, at a time of
+// emscripten_get_now() in milliseconds.
+void waitUntil(double deadline);
+
 void handlerDone();
 void end(std::string_view message);
 void failure(std::string_view title, std::string_view text, std::string_view endMessage);

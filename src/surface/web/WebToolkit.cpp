@@ -216,9 +216,7 @@ void WebToolkit::pause(std::chrono::nanoseconds length)
     const auto now = [] {
         return std::chrono::duration_cast<std::chrono::nanoseconds>(Milliseconds(emscripten_get_now()));
     };
-    const auto end = deadlines_.next(now(), length);
-    for (auto left = end - now(); left > std::chrono::nanoseconds{0}; left = end - now())
-        emscripten_sleep(unsigned(std::ceil(Milliseconds(left).count())));
+    page::waitUntil(Milliseconds(deadlines_.next(now(), length)).count());
 }
 
 } // namespace tavrolin::web

@@ -17,6 +17,10 @@ var TavrolinPage = (function () {
   var answer = -1;        // the question's answer: -1 none yet, 0 Yes, 1 No
   var openDialog = null;
   var pendingReshape = false;
+  var yieldChannel = new MessageChannel();
+  var afterYield = [];
+  yieldChannel.port1.onmessage = function () { afterYield.shift()(); };
+  function yieldThen(f) { afterYield.push(f); yieldChannel.port2.postMessage(0); }
 
   function css(colour) {
     // 0x00BBGGRR
@@ -317,6 +321,24 @@ var TavrolinPage = (function () {
       makeDialog(title, prompt, ['Ano', 'Ne'], function (i) { answer = i; });
     },
     answer: function () { return answer; },
+
+    // Resolves at the time (performance.now()) a step's pause ends. A
+    // timer set from a chain of timers for less than 4 ms is held to 4 ms,
+    // and one set for a fraction of a millisecond may wake that much early;
+    // so timers cover the pause only down to its last 4 ms, and what is left
+    // after them is waited out in message tasks, which are not held back
+    // and let the browser paint and take input between them.
+    until: function (deadline) {
+      return new Promise(function (resolve) {
+        function check() {
+          var left = deadline - performance.now();
+          if (left <= 0) resolve();
+          else if (left >= 4) setTimeout(check, left);
+          else yieldThen(check);
+        }
+        check();
+      });
+    },
 
     // After every handler: held input is given to the controls once the
     // program is idle, and a change of the window's size made meanwhile is
