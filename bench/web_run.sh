@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Builds the browser program and prints its figures (bench/web_run.mjs).
+# Usage: bench/web_run.sh [SLOWDOWN]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export NODE_PATH=/usr/share/nodejs
@@ -7,4 +8,4 @@ export NODE_PATH=/usr/share/nodejs
 emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 cmake --build build-web -j2 --target tavrolin >/dev/null
 unset NODE_PATH
-node bench/web_run.mjs build-web/tavrolin.html
+node bench/web_run.mjs build-web/tavrolin.html "$@"
