@@ -42,5 +42,8 @@ constexpr Colour colLightBlue{0x00FFC0C0};
 // Lines and circles drawn without a colour take the window's foreground.
 constexpr Colour windowForeground{0x00430003};
 constexpr Colour windowBackground = colSilver;
+// The text of every control, the painted labels' included, is the toolkit's
+// default: black, not the window's foreground.
+constexpr Colour controlText = rgb(0, 0, 0);
 
 } // namespace tavrolin

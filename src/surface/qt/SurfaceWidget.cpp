@@ -1,5 +1,8 @@
 #include "SurfaceWidget.h"
 
+#include "ColourMapping.h"
+#include "surface/Colour.h"
+
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -155,7 +158,7 @@ void SurfaceWidget::paintControl(ControlId id, const QRect& clip)
     } else {
         p.fillRect(rect, look->background);
         p.setFont(look->font);
-        p.setPen(QPen(Qt::black));
+        p.setPen(QPen(toQColor(controlText)));
         // A label high enough for two lines wraps its text; a one-line label
         // lets a word that the substitute font makes a pixel too wide run
         // on rather than drop to a line nobody sees.

@@ -80,7 +80,7 @@ void WebToolkit::renderLooks()
         if (look.rgba.empty()) continue;
         page::renderLabel(look.rgba.data(), rect.width, rect.height, row.caption,
                           row.font.value_or(windowLayout().defaultFont), row.align == TextAlign::Centre,
-                          row.background, windowLayout().foreground, canvas_.scale());
+                          row.background, controlText, canvas_.scale());
     }
 }
 

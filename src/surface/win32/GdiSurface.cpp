@@ -1,6 +1,8 @@
 #include "GdiSurface.h"
 
 #include "Fonts.h"
+#include "WindowBuilder.h"
+#include "surface/Colour.h"
 
 #include <algorithm>
 #include <cmath>
@@ -190,7 +192,7 @@ void GdiSurface::paintControl(ControlId id, const RECT& clip)
         HFONT font = fonts_[indexOf(id)];
         fill(rect, look->background);
         SelectObject(dc_, font);
-        SetTextColor(dc_, RGB(0, 0, 0));
+        SetTextColor(dc_, toColorRef(controlText.value));
         // As in the Qt window: only a label high enough for two lines wraps.
         const UINT wrap = fitsTwoLines(dc_, font, rect) ? DT_WORDBREAK : 0;
         DrawTextW(dc_, look->text.c_str(), int(look->text.size()), &rect, look->format | wrap | DT_NOPREFIX | DT_TOP);

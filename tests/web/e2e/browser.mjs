@@ -44,7 +44,7 @@ function pictureChecks(checks) {
   const canvas = document.querySelector('canvas.drawing');
   const scale = canvas.width / parseFloat(canvas.style.width);
   const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-  const colours = { silver: 0xC0C0C0, glass: 0xC0FFFF, foreground: 0x030043, green: 0x00FF00, blue: 0x0000FF,
+  const colours = { silver: 0xC0C0C0, glass: 0xC0FFFF, foreground: 0x030043, black: 0x000000, green: 0x00FF00, blue: 0x0000FF,
                     red: 0xFF0000, paleRed: 0xFFC0C0 };
   const at = (x, y) => {
     if (x < 0 || y < 0 || x >= canvas.width || y >= canvas.height) return -1;

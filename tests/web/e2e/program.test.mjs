@@ -48,6 +48,9 @@ describe('the page at start-up', () => {
     for (const id of ['nFrekvence', 'nStartuje', 'frmAnimace', 'frmPosunZdroje'])
       assert.equal(await page.locator('#' + id).isVisible(), false, id + ' is visible');
     assert.equal(await page.locator('#frmFrekvence legend').textContent(), 'Relat. kmitočet světla');
+    // Captions and labels in the toolkit's text colour, black, as on the desktop.
+    assert.equal(await page.locator('#frmFrekvence legend').evaluate((e) => getComputedStyle(e).color),
+                 'rgb(0, 0, 0)');
     assert.equal(await page.locator('#op1 input').isChecked(), true);
     assert.equal(await field(page, 'nBarva'), 'zelená');
     assert.equal(await field(page, 'nZrcadleniDvouRozhrani'), 'Zrcadlení dvou rozhraní');
@@ -56,7 +59,7 @@ describe('the page at start-up', () => {
     assert.match(await page.locator('canvas').getAttribute('aria-label'), /^Animace: světlo ze zdroje/);
     assert.equal(await page.locator('#HScroll1').getAttribute('aria-label'), 'Zpomalení animace');
     // The label painted into the drawing, in its place.
-    const painted = await picture(page, { ink: { count: [96, 264, 321, 89], colour: 'foreground' } });
+    const painted = await picture(page, { ink: { count: [96, 264, 321, 89], colour: 'black' } });
     assert.ok(painted.ink > 200, 'no text painted in labKlepnuti: ' + painted.ink);
     assert.equal(requests.filter((u) => !u.startsWith('file:') && !u.startsWith('data:')).length, 0,
                  'requests: ' + requests.join(' '));
@@ -75,8 +78,8 @@ describe('runs', () => {
     assert.ok(took >= 3000, 'a run of 301 pauses of 10 ms took ' + took + ' ms');
     assert.equal(await field(page, 'nStartuje'), 'Ne');
     // The captions where the closing picture moves them.
-    const captions = await picture(page, { zdroj: { count: [22, 58, 45, 20], colour: 'foreground' },
-                                           detektor: { count: [355, 58, 70, 20], colour: 'foreground' } });
+    const captions = await picture(page, { zdroj: { count: [22, 58, 45, 20], colour: 'black' },
+                                           detektor: { count: [355, 58, 70, 20], colour: 'black' } });
     assert.ok(captions.zdroj > 20 && captions.detektor > 20, JSON.stringify(captions));
     assert.deepEqual(requests.filter((u) => !u.startsWith('file:') && !u.startsWith('data:')), []);
   }));
