@@ -332,7 +332,7 @@ var TavrolinPage = (function () {
       return new Promise(function (resolve) {
         function check() {
           var left = deadline - performance.now();
-          if (left <= 0) resolve();
+          if (!(left > 0)) resolve();
           else if (left >= 4) setTimeout(check, left);
           else yieldThen(check);
         }
