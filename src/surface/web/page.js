@@ -322,12 +322,13 @@ var TavrolinPage = (function () {
     },
     answer: function () { return answer; },
 
-    // Resolves at the time (performance.now()) a step's pause ends. A
-    // timer set from a chain of timers for less than 4 ms is held to 4 ms,
-    // and one set for a fraction of a millisecond may wake that much early;
-    // so timers cover the pause only down to its last 4 ms, and what is left
-    // after them is waited out in message tasks, which are not held back
-    // and let the browser paint and take input between them.
+    // Resolves at the time (performance.now()) a step's pause ends. While
+    // 4 ms or more of it are left, a timer waits for the rest; what is left
+    // after a timer that woke a fraction of a millisecond early, or of a
+    // pause shorter than 4 ms, is waited out in message tasks, because a
+    // timer set from a chain of timers for less than 4 ms is held to 4 ms.
+    // Message tasks are not held back, and the browser paints and takes
+    // input between them.
     until: function (deadline) {
       return new Promise(function (resolve) {
         function check() {
