@@ -1,6 +1,7 @@
 // A real Start run in the Qt program: wall time against the nominal pause,
 // process CPU time, how many steps reached the screen, and peak memory.
 // Usage (in a display): qt_run_bench SLOWDOWN [--no-pause]
+#include "StepIntervals.h"
 #include "surface/qt/Fonts.h"
 #include "surface/qt/Program.h"
 
@@ -9,7 +10,6 @@
 
 #include <sys/resource.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -76,13 +76,6 @@ int main(int argc, char** argv)
                 noPause ? 0.0 : wallS / nominal, cpuS, 100.0 * cpuS / wallS, program.toolkit().stepsShown(),
                 double(overshoot.count()) / 1e9, startupMs,
                 double(usage.ru_maxrss) / 1024.0);
-    if (shown.size() > 2) {
-        std::vector<double> gaps;
-        for (std::size_t i = 1; i < shown.size(); ++i)
-            gaps.push_back(std::chrono::duration<double, std::milli>(shown[i] - shown[i - 1]).count());
-        std::sort(gaps.begin(), gaps.end());
-        std::printf("  step to step: median %.2f ms, 95th percentile %.2f ms, largest %.2f ms (nominal %d ms)\n",
-                    gaps[gaps.size() / 2], gaps[gaps.size() * 95 / 100], gaps.back(), 10 * slowDown);
-    }
+    printStepIntervals(shown, 10 * slowDown);
     return 0;
 }

@@ -2,12 +2,12 @@
 // pause, process CPU time, and the step-to-step intervals, from when each
 // step was put on the screen. Usage (under wine, in a display):
 //   win32_run_bench.exe SLOWDOWN
+#include "StepIntervals.h"
 #include "surface/win32/Program.h"
 
 #include <windows.h>
 #include <mmsystem.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -56,14 +56,7 @@ int main(int argc, char** argv)
     std::printf("slow-down %d under wine: wall %.3f s (nominal pause %.2f s, ratio %.3f), cpu %.3f s, "
                 "steps shown %d of 301\n",
                 slowDown, wall, nominal, wall / nominal, cpu, program.toolkit().stepsShown());
-    if (shown.size() > 2) {
-        std::vector<double> gaps;
-        for (std::size_t i = 1; i < shown.size(); ++i)
-            gaps.push_back(std::chrono::duration<double, std::milli>(shown[i] - shown[i - 1]).count());
-        std::sort(gaps.begin(), gaps.end());
-        std::printf("  step to step: median %.2f ms, 95th percentile %.2f ms, largest %.2f ms (nominal %d ms)\n",
-                    gaps[gaps.size() / 2], gaps[gaps.size() * 95 / 100], gaps.back(), 10 * slowDown);
-    }
+    printStepIntervals(shown, 10 * slowDown);
     std::fflush(stdout);
     timeEndPeriod(1);
     return 0;
