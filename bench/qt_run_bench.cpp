@@ -2,8 +2,8 @@
 // process CPU time, how many steps reached the screen, and peak memory.
 // Usage (in a display): qt_run_bench SLOWDOWN [--no-pause]
 #include "StepIntervals.h"
-#include "surface/qt/Fonts.h"
-#include "surface/qt/Program.h"
+#include "qt/Fonts.h"
+#include "qt/Program.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 // step was put on the screen. Usage (under wine, in a display):
 //   win32_run_bench.exe SLOWDOWN
 #include "StepIntervals.h"
-#include "surface/win32/Program.h"
+#include "win32/Program.h"
 
 #include <windows.h>
 #include <mmsystem.h>

@@ -1,7 +1,7 @@
 #include "ConversionsTest.h"
 
 #include "surface/Failure.h"
-#include "surface/qt/Conversions.h"
+#include "qt/Conversions.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "RunPictureTest.h"
 
 #include "StartedProgram.h"
-#include "surface/qt/Program.h"
+#include "qt/Program.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "StartedProgram.h"
 
-#include "surface/qt/Fonts.h"
+#include "qt/Fonts.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surface/qt/Program.h"
+#include "qt/Program.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #include "SurfacePixelsTest.h"
 
 #include "surface/Failure.h"
-#include "surface/qt/Fonts.h"
-#include "surface/qt/Program.h"
+#include "qt/Fonts.h"
+#include "qt/Program.h"
 
 #include <QApplication>
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "WindowWidgetsTest.h"
 
 #include "StartedProgram.h"
-#include "surface/qt/Program.h"
+#include "qt/Program.h"
 #include "window/Layout.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // The browser program's number text, natively: what the settings fields
 // hold under Czech and English, and the texts that are not numbers.
 #include "surface/Failure.h"
-#include "surface/web/NumberText.h"
+#include "web/NumberText.h"
 
 #include <gtest/gtest.h>
 

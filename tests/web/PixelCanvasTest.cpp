@@ -1,6 +1,6 @@
 // The browser's drawing buffer, natively: the exactness rules that the run
 // relies on, at the scales of common screens.
-#include "surface/web/PixelCanvas.h"
+#include "web/PixelCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "surface/Failure.h"
-#include "surface/win32/Conversions.h"
+#include "win32/Conversions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "surface/win32/Program.h"
-#include "surface/win32/Text.h"
+#include "win32/Program.h"
+#include "win32/Text.h"
 #include "window/Layout.h"
 
 #include <gtest/gtest.h>

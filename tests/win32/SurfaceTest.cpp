@@ -1,4 +1,4 @@
-#include "surface/win32/GdiSurface.h"
+#include "win32/GdiSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "DisplayCheck.h"
-#include "surface/qt/Fonts.h"
-#include "surface/qt/Program.h"
+#include "qt/Fonts.h"
+#include "qt/Program.h"
 
 #include <QApplication>
 

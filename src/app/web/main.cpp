@@ -1,5 +1,5 @@
 // The browser program: the page calls these from its own events.
-#include "surface/web/Program.h"
+#include "web/Program.h"
 
 #include <emscripten.h>
 

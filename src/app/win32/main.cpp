@@ -1,4 +1,4 @@
-#include "surface/win32/Program.h"
+#include "win32/Program.h"
 
 #include <windows.h>
 #include <mmsystem.h>
