@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/FakeBackend.h"
+#include "surface/BackendToolkit.h"
 #include "surface/Toolkit.h"
 #include "window/MainWindow.h"
 
@@ -41,34 +43,36 @@ struct Call {
 
 std::string describe(const Call& call);
 
-// A toolkit that records every call in order and keeps the controls' state
-// the way the real window does: option buttons are exclusive within their
-// frame and selecting one from code runs its click handler.
+// The program's toolkit operations, watched: every call is recorded in
+// order, as the handlers made it, then carried out by the core's own
+// BackendToolkit on a fake backend.
 class RecordingToolkit final : public Toolkit {
 public:
-    explicit RecordingToolkit(char decimalSeparator = ',') : separator_(decimalSeparator) {}
+    explicit RecordingToolkit(char decimalSeparator = ',');
 
     // Lets selectOption run click handlers; the window uses this toolkit.
-    void attach(MainWindow& window) { window_ = &window; }
+    void attach(MainWindow& window);
 
+    FakeBackend backend;
+    BackendToolkit core{backend};
     std::vector<Call> calls;
-    std::deque<Answer> answers; // the question's answers, Yes when empty
+    std::deque<Answer>& answers = backend.answers; // the question's answers, Yes when empty
     // A call for which this answers true throws, as a broken toolkit would.
     std::function<bool(const Call&)> failWhen;
     void failOn(Op op) { failWhen = [op](const Call& c) { return c.op == op; }; }
     bool closed = false;
-    std::function<void()> onPause; // runs in every pause, as the desktop's events would
+    std::function<void()>& onPause = backend.onWait; // runs in every pause, as the desktop's events would
 
     void forget() { calls.clear(); }
     std::vector<Call> only(Op op) const;
     std::size_t count(Op op) const;
 
-    const std::string& text(ControlId field) const { return texts_[indexOf(field)]; }
-    void putText(ControlId field, std::string text) { texts_[indexOf(field)] = std::move(text); }
-    bool selected(ControlId button) const { return selected_[indexOf(button)]; }
+    const std::string& text(ControlId field) const { return backend.textOf(field); }
+    void putText(ControlId field, std::string text) { backend.putText(field, std::move(text)); }
+    bool selected(ControlId button) const { return backend.isChecked(button); }
     // What a user's click does to an option button before its handler runs.
-    void choose(ControlId button);
-    void setScrollValue(std::int16_t value) { scroll_ = value; }
+    void choose(ControlId button) { backend.choose(button); }
+    void setScrollValue(std::int16_t value) { backend.setScroll(value); }
     bool visible(ControlId control) const;
 
     void setPixelUnits() override;
@@ -85,20 +89,13 @@ public:
     void moveControl(ControlId control, float left, float top) override;
     void closeWindow() override;
     Answer askYesNo(std::string_view prompt) override;
-    std::string textFromInteger(std::int16_t value) override;
-    std::string textFromReal(double value) override;
-    double numberFromText(std::string_view text) override;
+    std::string textFromInteger(std::int16_t value) override { return core.textFromInteger(value); }
+    std::string textFromReal(double value) override { return core.textFromReal(value); }
+    double numberFromText(std::string_view text) override { return core.numberFromText(text); }
     void pause(std::chrono::nanoseconds duration) override;
 
 private:
     void record(Call call);
-
-    char separator_;
-    MainWindow* window_ = nullptr;
-    std::array<std::string, controlCount> texts_{};
-    std::array<bool, controlCount> selected_{};
-    std::array<std::optional<bool>, controlCount> shown_{};
-    std::int16_t scroll_ = 1;
 };
 
 } // namespace tavrolin::test

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,16 @@ TEST_F(Queue, HeldInputIsDeliveredWhenIdleInOrderBehindWhatItStarted)
     EXPECT_EQ(seen, (std::vector<std::string>{"start after 301", "konec after 602"}));
     EXPECT_EQ(tk.count(Op::AskYesNo), 1u);
     EXPECT_FALSE(queue.hasHeldInput());
+}
+
+TEST_F(Queue, HeldInputThatThrowsLeavesTheRestDeliverable)
+{
+    queue.hold([] { throw std::runtime_error("a toolkit's input broke"); });
+    queue.hold([&] { EXPECT_FALSE(queue.post(op15, Event::Click)); });
+    EXPECT_THROW(queue.deliverHeldInput(), std::runtime_error);
+    queue.deliverHeldInput();
+    EXPECT_FALSE(queue.hasHeldInput());
+    EXPECT_EQ(tk.text(nFrekvence), "1,5");
 }
 
 TEST_F(Queue, AfterAFailureNoFurtherEventRuns)

@@ -51,9 +51,14 @@ void EventQueue::deliverHeldInput()
     while (!held_.empty() && !busy_ && !failed_ && !closed_) {
         auto deliver = std::move(held_.front());
         held_.pop_front();
-        delivering_ = true;
+        // Cleared however the input ends: were it left set by an input that
+        // threw, nothing held would ever be delivered again.
+        struct Delivering {
+            bool& flag;
+            explicit Delivering(bool& f) : flag(f) { flag = true; }
+            ~Delivering() { flag = false; }
+        } delivering(delivering_);
         deliver();
-        delivering_ = false;
     }
 }
 

@@ -57,6 +57,12 @@ struct WindowLayout {
 
 const WindowLayout& windowLayout();
 
+// The scene in the layout's pixels: every control and every line a run
+// draws lie within it. A drawing is never made smaller, so a restored or
+// small window keeps the whole of it.
+constexpr int sceneWidth = 800;
+constexpr int sceneHeight = 600;
+
 // Every control but the window itself, in the order they are created.
 std::span<const ControlRow> layout();
 

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "surface/NumberText.h"
 
 #include "surface/Failure.h"
 
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace tavrolin::web {
+namespace tavrolin {
 
 namespace {
 
@@ -67,4 +67,4 @@ double numberFromText(std::string_view text, std::string_view separator)
     return value;
 }
 
-} // namespace tavrolin::web
+} // namespace tavrolin

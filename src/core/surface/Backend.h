@@ -1,0 +1,69 @@
+#pragma once
+
+#include "surface/Colour.h"
+#include "surface/ControlId.h"
+#include "surface/Toolkit.h"
+#include "window/PaintedControls.h"
+
+#include <chrono>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrolin {
+
+// What a window toolkit carries out for the program: primitives, and no
+// decision of the program's. The core has checked every argument before it
+// gets here: a control exists in the layout and is of the right kind, a
+// colour is resolved, a pen is at least one pixel wide, a position fits an
+// int. Coordinates are the layout's pixels of the window's client area.
+class Backend {
+public:
+    using Time = std::chrono::nanoseconds; // of a monotonic clock
+
+    virtual ~Backend() = default;
+
+    // Drawing, aliased, into the retained picture.
+    virtual void drawLine(float x1, float y1, float x2, float y2, Colour colour, int penWidth) = 0;
+    virtual void drawCircle(float x, float y, float radius, Colour colour, int penWidth) = 0;
+    // Paints the background or painted controls (labels, the image) as the
+    // steps say, each control at its place in `painted`.
+    virtual void paint(const std::vector<PaintStep>& steps, const PaintedControls& painted) = 0;
+    // Puts everything drawn so far on the screen.
+    virtual void flush() = 0;
+    // The system colour of button faces, which the layout uses.
+    virtual Colour buttonFace() = 0;
+
+    // Controls the toolkit made from the layout.
+    virtual bool hasControl(ControlId id) = 0;
+    virtual std::string text(ControlId field) = 0;
+    virtual void setText(ControlId field, std::string_view text) = 0;
+    virtual bool checked(ControlId button) = 0;
+    virtual void setChecked(ControlId button, bool checked) = 0;
+    virtual int scrollValue(ControlId scrollBar) = 0;
+    virtual void showControl(ControlId id) = 0;
+    virtual void moveControl(ControlId id, int left, int top) = 0;
+
+    virtual Time now() = 0;
+    // Returns at the deadline, the window painted and answering the desktop
+    // meanwhile, the user's input held.
+    virtual void waitUntil(Time deadline) = 0;
+
+    // The modal question with Yes (the default) and No; it stays until one
+    // is chosen.
+    virtual Answer askYesNo(std::string_view title, std::string_view prompt) = 0;
+    // The failure box; the program ends after it.
+    virtual void showFailure(std::string_view title, std::string_view text) = 0;
+    // The decimal separator of the user's language.
+    virtual std::string decimalSeparator() = 0;
+
+    // Input is held: have the core's deliverHeldInput called from the event
+    // loop, not from inside the input just handled.
+    virtual void scheduleHeldInput() = 0;
+    // A handler has returned and its drawing is on the screen.
+    virtual void handlerEnded() {}
+    // Ends the program: closes the window, with this exit status.
+    virtual void close(int exitStatus) = 0;
+};
+
+} // namespace tavrolin

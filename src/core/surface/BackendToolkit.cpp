@@ -1,0 +1,155 @@
+#include "surface/BackendToolkit.h"
+
+#include "surface/Failure.h"
+#include "surface/NumberText.h"
+#include "window/Layout.h"
+
+#include <climits>
+#include <cmath>
+
+namespace tavrolin {
+
+namespace {
+
+[[noreturn]] void controlFailure(ControlId id, const std::string& what)
+{
+    throw Failure(error::toolkit, "Ovládací prvek " + std::string(controlName(id)) + " " + what + ".");
+}
+
+} // namespace
+
+int wholePixel(float value)
+{
+    // Past the int range, or not a number, a position is off any screen:
+    // it is held at the range's end instead of overflowing the conversion.
+    if (!(value > float(INT_MIN))) return std::isnan(value) ? 0 : INT_MIN;
+    if (!(value < float(INT_MAX))) return INT_MAX;
+    return int(std::lround(value));
+}
+
+void BackendToolkit::require(ControlId id, ControlKind kind, const char* what)
+{
+    if (id == ControlId::Tavrolin || layoutOf(id).kind != kind) controlFailure(id, std::string("není ") + what);
+    requireControl(id);
+}
+
+void BackendToolkit::requireControl(ControlId id)
+{
+    if (id == ControlId::Tavrolin) controlFailure(id, "není ovládací prvek okna");
+    if (!backend_.hasControl(id)) controlFailure(id, "neexistuje");
+}
+
+Colour BackendToolkit::resolve(std::optional<Colour> colour)
+{
+    const Colour c = colour.value_or(windowLayout().foreground);
+    if (!c.isSystem()) return c;
+    if (c.systemIndex() == buttonFaceIndex) return backend_.buttonFace();
+    throw Failure(error::toolkit, "Neznámá systémová barva " + std::to_string(c.systemIndex()) + ".");
+}
+
+void BackendToolkit::setPenWidth(std::int16_t width)
+{
+    if (width < 1) throw Failure(error::toolkit, "Neplatná šířka pera " + std::to_string(width) + ".");
+    penWidth_ = width;
+}
+
+void BackendToolkit::drawLine(float x1, float y1, float x2, float y2, std::optional<Colour> colour)
+{
+    backend_.drawLine(x1, y1, x2, y2, resolve(colour), penWidth_);
+}
+
+void BackendToolkit::drawCircle(float x, float y, float radius, std::optional<Colour> colour)
+{
+    backend_.drawCircle(x, y, radius, resolve(colour), penWidth_);
+}
+
+std::string BackendToolkit::getText(ControlId field)
+{
+    require(field, ControlKind::TextField, "textové pole");
+    return backend_.text(field);
+}
+
+void BackendToolkit::setText(ControlId field, std::string_view text)
+{
+    require(field, ControlKind::TextField, "textové pole");
+    backend_.setText(field, text);
+}
+
+void BackendToolkit::selectOption(ControlId button)
+{
+    require(button, ControlKind::OptionButton, "přepínač");
+    if (backend_.checked(button)) return;
+    // The buttons of one frame are one choice. Checked first: a toolkit
+    // that groups buttons itself refuses to clear its group's last one.
+    backend_.setChecked(button, true);
+    const ControlId frame = layoutOf(button).container;
+    for (const ControlRow& c : layout())
+        if (c.kind == ControlKind::OptionButton && c.container == frame && c.id != button && backend_.checked(c.id))
+            backend_.setChecked(c.id, false);
+    if (runClickHandler_) runClickHandler_(button);
+}
+
+std::int16_t BackendToolkit::getScrollValue(ControlId scrollBar)
+{
+    require(scrollBar, ControlKind::ScrollBar, "posuvník");
+    return std::int16_t(backend_.scrollValue(scrollBar));
+}
+
+void BackendToolkit::showControl(ControlId control)
+{
+    if (painted_.holds(control)) {
+        backend_.paint(painted_.show(control), painted_);
+        return;
+    }
+    requireControl(control);
+    backend_.showControl(control);
+}
+
+void BackendToolkit::moveControl(ControlId control, float left, float top)
+{
+    const int x = wholePixel(left), y = wholePixel(top);
+    if (painted_.holds(control)) {
+        backend_.paint(painted_.move(control, x, y), painted_);
+        return;
+    }
+    requireControl(control);
+    backend_.moveControl(control, x, y);
+}
+
+void BackendToolkit::repaintPainted() { backend_.paint(painted_.atStart(), painted_); }
+
+void BackendToolkit::closeWindow()
+{
+    if (closeWindow_) closeWindow_();
+}
+
+Answer BackendToolkit::askYesNo(std::string_view prompt)
+{
+    backend_.flush();
+    // However long the question stays, the run goes on with a whole pause.
+    deadlines_.start();
+    return backend_.askYesNo(windowLayout().title, prompt);
+}
+
+std::string BackendToolkit::textFromInteger(std::int16_t value) { return tavrolin::textFromInteger(value); }
+
+std::string BackendToolkit::textFromReal(double value)
+{
+    return tavrolin::textFromReal(value, backend_.decimalSeparator());
+}
+
+double BackendToolkit::numberFromText(std::string_view text)
+{
+    return tavrolin::numberFromText(text, backend_.decimalSeparator());
+}
+
+void BackendToolkit::pause(std::chrono::nanoseconds duration)
+{
+    backend_.flush();
+    ++stepsShown_;
+    // The pause ends at the step's deadline: the step's drawing and flush
+    // come out of it, so that steps are evenly spaced.
+    backend_.waitUntil(deadlines_.next(backend_.now(), duration));
+}
+
+} // namespace tavrolin

@@ -1,0 +1,57 @@
+#include "window/Session.h"
+
+#include "window/Layout.h"
+
+namespace tavrolin {
+
+std::string failureText(const Failure& failure)
+{
+    return "Chyba č. " + std::to_string(failure.number()) + "\n\n" + failure.description();
+}
+
+Session::Session(Backend& backend) : backend_(backend), toolkit_(backend), window_(toolkit_), queue_(window_)
+{
+    toolkit_.setClickHandlerRunner([this](ControlId id) { window_.runHandler(id, Event::Click); });
+    // The program's own close waits for the handler that asked for it.
+    toolkit_.setCloseWindow([this] { queue_.closeAfterHandler(); });
+    queue_.onHandlerDone([this] {
+        backend_.flush();
+        toolkit_.handlerDone();
+        backend_.handlerEnded();
+    });
+    queue_.onClose([this] { end(0); });
+    queue_.onHeldInputWaiting([this] { backend_.scheduleHeldInput(); });
+}
+
+bool Session::load()
+{
+    post(ControlId::Tavrolin, Event::Load);
+    return !failed();
+}
+
+void Session::post(ControlId control, Event event)
+{
+    if (ended_) return;
+    if (const auto failure = queue_.post(control, event)) {
+        backend_.showFailure(windowLayout().title, failureText(*failure));
+        end(1);
+    }
+}
+
+bool Session::mayCloseFromDesktop(std::function<void()> closeAgainLater)
+{
+    if (!queue_.holdsInput()) return true;
+    queue_.hold(std::move(closeAgainLater));
+    return false;
+}
+
+void Session::end(int exitStatus)
+{
+    if (ended_) return;
+    ended_ = true;
+    exitStatus_ = exitStatus;
+    queue_.windowClosed();
+    backend_.close(exitStatus);
+}
+
+} // namespace tavrolin

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "surface/Backend.h"
+#include "surface/BackendToolkit.h"
+#include "surface/Failure.h"
+#include "window/EventQueue.h"
+#include "window/MainWindow.h"
+
+#include <string>
+
+namespace tavrolin {
+
+// The program on one backend: the toolkit operations over its primitives,
+// the window's handlers, and the event queue between them. A backend hands
+// its control events to post() and its user input to the queue, and carries
+// out the rest through Backend.
+class Session {
+public:
+    explicit Session(Backend& backend);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Runs the load handler; false if it failed (the failure is reported).
+    bool load();
+    // A control's event, run now or after the running handler; a failure is
+    // shown and ends the program.
+    void post(ControlId control, Event event);
+    // The user closes the window (its title bar, the desktop): after a run,
+    // like other input. True if it may close now.
+    bool mayCloseFromDesktop(std::function<void()> closeAgainLater);
+    // The window has closed.
+    void closed() { queue_.windowClosed(); }
+
+    BackendToolkit& toolkit() { return toolkit_; }
+    MainWindow& window() { return window_; }
+    EventQueue& queue() { return queue_; }
+    bool busy() const { return queue_.busy(); }
+    bool failed() const { return queue_.failed(); }
+    bool ended() const { return ended_; }
+    int exitStatus() const { return exitStatus_; }
+
+private:
+    void end(int exitStatus);
+
+    Backend& backend_;
+    BackendToolkit toolkit_;
+    MainWindow window_;
+    EventQueue queue_;
+    bool ended_ = false;
+    int exitStatus_ = 0;
+};
+
+// What the failure box says: the error's number, then its description.
+std::string failureText(const Failure& failure);
+
+} // namespace tavrolin

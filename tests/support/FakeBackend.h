@@ -1,0 +1,73 @@
+#pragma once
+
+#include "surface/Backend.h"
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavrolin::test {
+
+// A backend of plain state, for the core's tests: controls hold what they
+// are given, the clock moves only when a pause waits, the question answers
+// from a list. It decides nothing; the core's own code does.
+class FakeBackend final : public Backend {
+public:
+    explicit FakeBackend(std::string separator = ",");
+
+    std::deque<Answer> answers;      // the question's answers, Yes when empty
+    std::function<void()> onWait;    // runs in every pause, as the desktop's events would
+    std::vector<Time> deadlines;     // every pause's end, in order
+    std::vector<std::string> failures;
+    std::optional<int> closedWith;   // the exit status the program ended with
+    int flushes = 0;
+    int heldInputScheduled = 0;
+    Time clock{1'000'000'000};
+    Colour face{0x00C0C0C0};
+    std::array<bool, controlCount> made{}; // which controls the toolkit made: all but the painted ones
+    std::vector<std::pair<ControlId, std::array<int, 2>>> moves;
+
+    // What a user's click does to an option button before its handler runs.
+    void choose(ControlId button);
+    bool isShown(ControlId id) const;
+    bool isChecked(ControlId button) const { return checked_[indexOf(button)]; }
+    const std::string& textOf(ControlId field) const { return texts_[indexOf(field)]; }
+    void putText(ControlId field, std::string text) { texts_[indexOf(field)] = std::move(text); }
+    void setScroll(int value) { scroll_ = value; }
+
+    void drawLine(float, float, float, float, Colour, int) override {}
+    void drawCircle(float, float, float, Colour, int) override {}
+    void paint(const std::vector<PaintStep>&, const PaintedControls&) override {}
+    void flush() override { ++flushes; }
+    Colour buttonFace() override { return face; }
+
+    bool hasControl(ControlId id) override { return made[indexOf(id)]; }
+    std::string text(ControlId field) override { return texts_[indexOf(field)]; }
+    void setText(ControlId field, std::string_view text) override { texts_[indexOf(field)] = text; }
+    bool checked(ControlId button) override { return checked_[indexOf(button)]; }
+    void setChecked(ControlId button, bool checked) override { checked_[indexOf(button)] = checked; }
+    int scrollValue(ControlId) override { return scroll_; }
+    void showControl(ControlId id) override { shown_[indexOf(id)] = true; }
+    void moveControl(ControlId id, int left, int top) override { moves.push_back({id, {left, top}}); }
+
+    Time now() override { return clock; }
+    void waitUntil(Time deadline) override;
+
+    Answer askYesNo(std::string_view, std::string_view) override;
+    void showFailure(std::string_view, std::string_view text) override { failures.emplace_back(text); }
+    std::string decimalSeparator() override { return separator_; }
+    void scheduleHeldInput() override { ++heldInputScheduled; }
+    void close(int exitStatus) override { closedWith = exitStatus; }
+
+private:
+    std::string separator_;
+    std::array<std::string, controlCount> texts_{};
+    std::array<bool, controlCount> checked_{};
+    std::array<std::optional<bool>, controlCount> shown_{};
+    int scroll_ = 1;
+};
+
+} // namespace tavrolin::test

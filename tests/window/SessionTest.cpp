@@ -1,0 +1,43 @@
+// The program on a backend: a failure's box and end, and the program's own
+// close, decided once for every backend.
+#include "support/FakeBackend.h"
+#include "window/Session.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrolin::test {
+namespace {
+
+using enum ControlId;
+
+TEST(Session, AFailureIsShownWithItsNumberAndEndsTheProgramWithStatusOne)
+{
+    FakeBackend backend;
+    Session session(backend);
+    ASSERT_TRUE(session.load());
+    backend.putText(nSpomaleni, "pomalu");
+    session.post(cmdStart, Event::Click);
+    ASSERT_EQ(backend.failures.size(), 1u);
+    EXPECT_EQ(backend.failures[0], "Chyba č. 13\n\nNeshoda typů: text „pomalu“ není číslo.");
+    EXPECT_EQ(backend.closedWith, 1);
+    EXPECT_TRUE(session.ended());
+    session.post(op15, Event::Click);
+    EXPECT_EQ(backend.textOf(nFrekvence), "1") << "nothing runs after the end";
+}
+
+TEST(Session, KonecClosesOnceItsHandlerHasReturnedAndDropsHeldInput)
+{
+    FakeBackend backend;
+    Session session(backend);
+    ASSERT_TRUE(session.load());
+    int delivered = 0;
+    session.queue().hold([&] { ++delivered; });
+    session.post(cmdKonec, Event::Click);
+    EXPECT_EQ(backend.closedWith, 0);
+    session.queue().deliverHeldInput();
+    EXPECT_EQ(delivered, 0);
+    EXPECT_TRUE(backend.failures.empty());
+}
+
+} // namespace
+} // namespace tavrolin::test
