@@ -50,12 +50,12 @@ int main(int argc, char** argv)
     std::chrono::nanoseconds overshoot{0};
     std::vector<std::chrono::steady_clock::time_point> shown;
     if (noPause) {
-        program.toolkit().setWait([](std::chrono::nanoseconds) {});
+        program.backend().setWait([](std::chrono::nanoseconds) {});
     } else {
-        program.toolkit().setWait([&overshoot, &shown](std::chrono::nanoseconds d) {
+        program.backend().setWait([&overshoot, &shown](std::chrono::nanoseconds d) {
             const auto t0 = std::chrono::steady_clock::now();
             shown.push_back(t0);
-            tavrolin::qt::QtToolkit::waitAnsweringDesktop(d);
+            tavrolin::qt::QtBackend::waitAnsweringDesktop(d);
             overshoot += std::chrono::steady_clock::now() - t0 - d;
         });
     }

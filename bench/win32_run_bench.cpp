@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     program.toolkit().setText(tavrolin::ControlId::nSpomaleni, std::to_string(slowDown));
     using Clock = std::chrono::steady_clock;
     std::vector<Clock::time_point> shown;
-    program.toolkit().setWait([&program, &shown](std::chrono::nanoseconds d) {
+    program.backend().setWait([&program, &shown](std::chrono::nanoseconds d) {
         shown.push_back(Clock::now());
         program.toolkit().waitAnsweringDesktop(d);
     });

@@ -54,7 +54,7 @@ void FailurePathTest::unreadableSettingShowsTheErrorAndExitsNonZero()
 void FailurePathTest::closingTheWindowDuringARunWaitsForTheRunsEnd()
 {
     int steps = 0;
-    program->toolkit().setWait([&](std::chrono::nanoseconds) {
+    program->backend().setWait([&](std::chrono::nanoseconds) {
         if (++steps == 10) QVERIFY(!program->window().close());
         QVERIFY(program->window().isVisible());
     });
@@ -67,7 +67,7 @@ void FailurePathTest::clicksDuringARunRunAfterItInOrder()
 {
     using enum ControlId;
     int steps = 0;
-    program->toolkit().setWait([&](std::chrono::nanoseconds) {
+    program->backend().setWait([&](std::chrono::nanoseconds) {
         if (++steps == 5) {
             QTest::mouseClick(program->widget(op15), Qt::LeftButton);
             QTest::mouseClick(program->widget(opCerna), Qt::LeftButton);

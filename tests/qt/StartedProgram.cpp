@@ -13,7 +13,7 @@ std::unique_ptr<qt::Program> startProgram(bool instantPauses)
     if (!program->load()) return nullptr;
     program->show();
     if (!QTest::qWaitForWindowExposed(&program->window())) return nullptr;
-    if (instantPauses) program->toolkit().setWait([](std::chrono::nanoseconds) {});
+    if (instantPauses) program->backend().setWait([](std::chrono::nanoseconds) {});
     return program;
 }
 

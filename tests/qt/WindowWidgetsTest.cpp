@@ -40,7 +40,7 @@ void WindowWidgetsTest::everyControlHasItsNameGeometryAndFont()
     for (const ControlRow& c : layout()) {
         if (c.kind == ControlKind::Label || c.kind == ControlKind::Image) {
             QVERIFY2(program->window().paints(c.id), c.name.data());
-            QCOMPARE(program->window().paintedControls().rect(c.id), (PixelRect{c.left, c.top, c.width, c.height}));
+            QCOMPARE(program->toolkit().painted().rect(c.id), (PixelRect{c.left, c.top, c.width, c.height}));
             continue;
         }
         auto* w = program->window().findChild<QWidget*>(name(c.id));
@@ -63,7 +63,7 @@ void WindowWidgetsTest::onlyTheLayoutsVisibleControlsShowAfterStartUp()
     std::set<ControlId> visible;
     for (const ControlRow& c : layout()) {
         const bool painted = program->window().paints(c.id);
-        if (painted ? program->window().paintedControls().visible(c.id) : program->widget(c.id)->isVisible())
+        if (painted ? program->toolkit().painted().visible(c.id) : program->widget(c.id)->isVisible())
             visible.insert(c.id);
     }
     QCOMPARE(visible, expected);
@@ -168,7 +168,7 @@ void WindowWidgetsTest::konecClosesTheWindow()
 
 void WindowWidgetsTest::keyboardAloneStartsARunAndEndsTheProgram()
 {
-    program->toolkit().setWait([](std::chrono::nanoseconds) {});
+    program->backend().setWait([](std::chrono::nanoseconds) {});
     QCOMPARE(QApplication::focusWidget(), program->widget(ControlId::cmdStart));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(program->toolkit().stepsShown(), 301);

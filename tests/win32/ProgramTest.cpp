@@ -42,7 +42,7 @@ protected:
         program = std::make_unique<Program>(GetModuleHandleW(nullptr));
         EXPECT_TRUE(program->created());
         EXPECT_TRUE(program->load());
-        program->toolkit().setWait([](std::chrono::nanoseconds) {});
+        program->backend().setWait([](std::chrono::nanoseconds) {});
     }
 
     ~Win32Program() override
@@ -156,7 +156,7 @@ TEST_F(Win32Program, ACloseDuringARunWaitsForTheRun)
 {
     program->show(SW_SHOWNORMAL);
     int steps = 0;
-    program->toolkit().setWait([&](std::chrono::nanoseconds) {
+    program->backend().setWait([&](std::chrono::nanoseconds) {
         if (++steps == 10) SendMessageW(program->window(), WM_CLOSE, 0, 0);
         EXPECT_TRUE(IsWindow(program->window()));
     });

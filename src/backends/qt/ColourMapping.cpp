@@ -1,17 +1,22 @@
 #include "ColourMapping.h"
 
-#include "surface/Failure.h"
+#include "surface/BackendToolkit.h"
 
 #include <QApplication>
 #include <QPalette>
 
 namespace tavrolin::qt {
 
+Colour paletteButtonFace()
+{
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    return rgb(unsigned(face.red()), unsigned(face.green()), unsigned(face.blue()));
+}
+
 QColor toQColor(Colour colour)
 {
-    if (!colour.isSystem()) return QColor(int(colour.red()), int(colour.green()), int(colour.blue()));
-    if (colour.systemIndex() == buttonFaceIndex) return QApplication::palette().color(QPalette::Button);
-    throw Failure(error::toolkit, "Neznámá systémová barva " + std::to_string(colour.systemIndex()) + ".");
+    const Colour c = colour.isSystem() ? resolveColour(colour, paletteButtonFace()) : colour;
+    return QColor(int(c.red()), int(c.green()), int(c.blue()));
 }
 
 } // namespace tavrolin::qt

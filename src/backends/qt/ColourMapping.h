@@ -6,8 +6,9 @@
 
 namespace tavrolin::qt {
 
-// A program colour as Qt's: 0x00BBGGRR, or a system colour resolved now
-// from the application palette.
+// A program colour as Qt's: 0x00BBGGRR, a system colour looked up in the
+// application palette.
 QColor toQColor(Colour colour);
+Colour paletteButtonFace();
 
 } // namespace tavrolin::qt

@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
@@ -43,18 +42,8 @@ bool isUserInput(QEvent::Type type)
 
 } // namespace
 
-EventBridge::EventBridge(MainWindow& mainWindow, BuiltWindow& window)
-    : mainWindow_(mainWindow), window_(window), queue_(mainWindow),
-      report_([this](const Failure& f) { showFailure(window_.window.get(), f); })
+EventBridge::EventBridge(Session& session, BuiltWindow& window) : session_(session), window_(window)
 {
-    queue_.onHandlerDone([this] {
-        window_.window->flush();
-        if (handlerDone_) handlerDone_();
-    });
-    queue_.onClose([this] { window_.window->close(); });
-    queue_.onHeldInputWaiting([this] {
-        QMetaObject::invokeMethod(this, [this] { queue_.deliverHeldInput(); }, Qt::QueuedConnection);
-    });
     window_.window->mayClose = [this](bool fromDesktop) { return mayClose(fromDesktop); };
     // Input reaches the window's QWindow first, before Qt turns it into
     // clicks and focus changes; that is where it is held.
@@ -63,27 +52,18 @@ EventBridge::EventBridge(MainWindow& mainWindow, BuiltWindow& window)
 
 bool EventBridge::mayClose(bool fromDesktop)
 {
-    if (fromDesktop && queue_.holdsInput()) {
-        queue_.hold([window = QPointer<QWidget>(window_.window.get())] {
-            if (window) window->close();
-        });
-        return false;
-    }
-    if (!fromDesktop && queue_.busy()) {
-        queue_.closeAfterHandler();
-        return false;
-    }
-    queue_.windowClosed();
-    return true;
+    return session_.mayClose(fromDesktop, [window = QPointer<QWidget>(window_.window.get())] {
+        if (window) window->close();
+    });
 }
 
 bool EventBridge::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!queue_.holdsInput() || !isUserInput(event->type()) || !watched->isWindowType()) return false;
+    if (!session_.queue().holdsInput() || !isUserInput(event->type()) || !watched->isWindowType()) return false;
     QWindow* window = window_.window->windowHandle();
     if (watched != window) return false;
     std::shared_ptr<QEvent> input(event->clone());
-    queue_.hold([this, to = QPointer<QWindow>(window), input] {
+    session_.queue().hold([this, to = QPointer<QWindow>(window), input] {
         if (to) deliver(to, *input);
     });
     return true;
@@ -130,31 +110,15 @@ void EventBridge::connectControls()
         QWidget* w = window_.widgets[indexOf(c.id)];
         if (!w) continue;
         const ControlId id = c.id;
-        if (mainWindow_.handles(id, Event::Click)) {
+        if (session_.window().handles(id, Event::Click)) {
             if (auto* button = qobject_cast<QAbstractButton*>(w))
                 connect(button, &QAbstractButton::clicked, this, [this, id] { post(id, Event::Click); });
         }
-        if (mainWindow_.handles(id, Event::Change)) {
+        if (session_.window().handles(id, Event::Change)) {
             if (auto* bar = qobject_cast<QScrollBar*>(w))
                 connect(bar, &QScrollBar::valueChanged, this, [this, id] { post(id, Event::Change); });
         }
     }
-}
-
-void EventBridge::post(ControlId control, Event event)
-{
-    if (auto failure = queue_.post(control, event)) {
-        report_(*failure);
-        QCoreApplication::exit(1);
-    }
-}
-
-void EventBridge::showFailure(QWidget* parent, const Failure& failure)
-{
-    QMessageBox box(QMessageBox::Critical, qs(windowLayout().title),
-                    QStringLiteral("Chyba č. %1\n\n%2").arg(failure.number()).arg(QString::fromStdString(failure.description())),
-                    QMessageBox::Ok, parent);
-    box.exec();
 }
 
 } // namespace tavrolin::qt

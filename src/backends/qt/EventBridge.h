@@ -1,8 +1,7 @@
 #pragma once
 
 #include "WindowBuilder.h"
-#include "window/EventQueue.h"
-#include "window/MainWindow.h"
+#include "window/Session.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,28 +13,19 @@ class QWindow;
 
 namespace tavrolin::qt {
 
-// Carries the window's control events to their handlers through the event
-// queue. Clicks, keys and a close from the desktop that come while a handler
-// runs (or while older ones still wait) are held in the queue as copies of
-// Qt's events and delivered to the window again once it is idle. A failure
-// is reported and ends the program.
+// Carries the window's control events to the session. Clicks, keys and a
+// close from the desktop that come while a handler runs (or while older ones
+// still wait) are held in the core's event queue as copies of Qt's events
+// and delivered to the window again once it is idle.
 class EventBridge : public QObject {
 public:
-    using ReportFailure = std::function<void(const Failure&)>;
-
-    EventBridge(MainWindow& mainWindow, BuiltWindow& window);
+    EventBridge(Session& session, BuiltWindow& window);
 
     void connectControls();
-    void post(ControlId control, Event event);
+    void post(ControlId control, Event event) { session_.post(control, event); }
 
-    bool busy() const { return queue_.busy(); }
-    bool failed() const { return queue_.failed(); }
-    void setReportFailure(ReportFailure report) { report_ = std::move(report); }
-    // Called after each handler, once its drawing is on the screen.
-    void onHandlerDone(std::function<void()> done) { handlerDone_ = std::move(done); }
-
-    // Shows the error's number and description in a message box.
-    static void showFailure(QWidget* parent, const Failure& failure);
+    bool busy() const { return session_.busy(); }
+    bool failed() const { return session_.failed(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,11 +34,8 @@ private:
     bool mayClose(bool fromDesktop);
     void deliver(QWindow* window, QEvent& input);
 
-    MainWindow& mainWindow_;
+    Session& session_;
     BuiltWindow& window_;
-    EventQueue queue_;
-    std::function<void()> handlerDone_;
-    ReportFailure report_;
     QPointer<QWidget> pressed_; // where held mouse input goes while a button is down
 };
 

@@ -4,17 +4,11 @@
 
 namespace tavrolin::qt {
 
-Program::Program() : built_(buildWindow()), toolkit_(built_), mainWindow_(toolkit_), bridge_(mainWindow_, built_)
+Program::Program() : built_(buildWindow()), backend_(built_), session_(backend_), bridge_(session_, built_)
 {
-    toolkit_.setClickHandlerRunner([this](ControlId id) { mainWindow_.runHandler(id, Event::Click); });
-    bridge_.onHandlerDone([this] { toolkit_.handlerDone(); });
+    backend_.setDeliverHeldInput([this] { session_.queue().deliverHeldInput(); });
     bridge_.connectControls();
-}
-
-bool Program::load()
-{
-    bridge_.post(ControlId::Tavrolin, Event::Load);
-    return !bridge_.failed();
+    session_.toolkit().repaintPainted();
 }
 
 void Program::show()
@@ -27,7 +21,8 @@ int Program::run()
 {
     if (!load()) return 1;
     show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return session_.exitStatus() != 0 ? session_.exitStatus() : status;
 }
 
 } // namespace tavrolin::qt

@@ -1,20 +1,20 @@
 #pragma once
 
 #include "EventBridge.h"
-#include "QtToolkit.h"
+#include "QtBackend.h"
 #include "WindowBuilder.h"
-#include "window/MainWindow.h"
+#include "window/Session.h"
 
 namespace tavrolin::qt {
 
-// The program on Qt: the window built from the layout, the toolkit over it,
-// the window's handlers, and the bridge that carries events between them.
+// The program on Qt: the window built from the layout, the backend over it,
+// the core's session, and the bridge that carries Qt's events to it.
 class Program {
 public:
     Program();
 
     // Runs the load handler; false if it failed (the failure is reported).
-    bool load();
+    bool load() { return session_.load(); }
     // Opens the window maximized with the focus on Start.
     void show();
     // Load, show, and run the event loop; returns the exit status.
@@ -22,14 +22,15 @@ public:
 
     SurfaceWidget& window() { return *built_.window; }
     QWidget* widget(ControlId id) { return built_.widgets[indexOf(id)]; }
-    QtToolkit& toolkit() { return toolkit_; }
+    BackendToolkit& toolkit() { return session_.toolkit(); }
+    QtBackend& backend() { return backend_; }
     EventBridge& bridge() { return bridge_; }
-    MainWindow& mainWindow() { return mainWindow_; }
+    Session& session() { return session_; }
 
 private:
     BuiltWindow built_;
-    QtToolkit toolkit_;
-    MainWindow mainWindow_;
+    QtBackend backend_;
+    Session session_;
     EventBridge bridge_;
 };
 

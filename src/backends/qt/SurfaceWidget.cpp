@@ -1,5 +1,7 @@
 #include "SurfaceWidget.h"
 
+#include "window/Layout.h"
+
 #include "ColourMapping.h"
 #include "surface/Colour.h"
 
@@ -16,9 +18,7 @@ namespace tavrolin::qt {
 
 namespace {
 
-// The scene is laid out for 800 x 581 pixels whatever the window's size; the
-// canvas is never smaller, so a restored window keeps the whole drawing.
-constexpr QSize minimumCanvas{800, 600};
+constexpr QSize minimumCanvas{sceneWidth, sceneHeight};
 
 QPen penFor(const QColor& colour, int width)
 {
@@ -126,31 +126,20 @@ void SurfaceWidget::drawCircle(QPointF centre, qreal radius, const QColor& colou
     touch(boundsOf(centre - r, centre + r, penWidth_));
 }
 
-void SurfaceWidget::addPainted(ControlId id, const PaintedLook& look)
-{
-    looks_[indexOf(id)] = look;
-    if (painted_.visible(id)) paintControl(id, qRect(painted_.rect(id)));
-}
-
-void SurfaceWidget::showPainted(ControlId id) { paint(painted_.show(id)); }
-
-void SurfaceWidget::movePainted(ControlId id, QPoint topLeft) { paint(painted_.move(id, topLeft.x(), topLeft.y())); }
-
-void SurfaceWidget::paint(const std::vector<PaintStep>& steps)
+void SurfaceWidget::paint(const std::vector<PaintStep>& steps, const PaintedControls& painted)
 {
     for (const PaintStep& step : steps) {
         if (step.control)
-            paintControl(*step.control, qRect(step.area));
+            paintControl(*step.control, qRect(painted.rect(*step.control)), qRect(step.area));
         else
             fillBackground(qRect(step.area));
     }
 }
 
-void SurfaceWidget::paintControl(ControlId id, const QRect& clip)
+void SurfaceWidget::paintControl(ControlId id, const QRect& rect, const QRect& clip)
 {
     const auto& look = looks_[indexOf(id)];
     if (!look) return;
-    const QRect rect = qRect(painted_.rect(id));
     QPainter& p = painter();
     p.setClipRect(clip);
     if (!look->image.isNull()) {
@@ -205,7 +194,7 @@ void SurfaceWidget::resizeEvent(QResizeEvent* event)
 
 void SurfaceWidget::closeEvent(QCloseEvent* event)
 {
-    if (mayClose && !mayClose(event->spontaneous())) {
+    if (!closingForGood_ && mayClose && !mayClose(event->spontaneous())) {
         event->ignore();
         return;
     }

@@ -41,12 +41,11 @@ public:
     void drawLine(QPointF from, QPointF to, const QColor& colour);
     void drawCircle(QPointF centre, qreal radius, const QColor& colour);
 
-    // Gives a label or the image its look, and paints it if it is visible.
-    void addPainted(ControlId id, const PaintedLook& look);
+    // Gives a label or the image its look; the core says where it goes.
+    void addPainted(ControlId id, const PaintedLook& look) { looks_[indexOf(id)] = look; }
     bool paints(ControlId id) const { return looks_[indexOf(id)].has_value(); }
-    const PaintedControls& paintedControls() const { return painted_; }
-    void showPainted(ControlId id);
-    void movePainted(ControlId id, QPoint topLeft);
+    // Paints the background or painted controls as the steps say.
+    void paint(const std::vector<PaintStep>& steps, const PaintedControls& painted);
 
     const QImage& canvas()
     {
@@ -57,9 +56,15 @@ public:
     // Puts everything drawn since the last flush on the screen now.
     void flush();
 
-    // Asked before the window closes, whether the desktop or the program
-    // closes it; returning false keeps it open.
+    // Asked before the window closes, by the desktop or by other code;
+    // returning false keeps it open.
     std::function<bool(bool fromDesktop)> mayClose;
+    // The program has ended: the window closes without asking.
+    void closeForGood()
+    {
+        closingForGood_ = true;
+        close();
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -68,8 +73,7 @@ protected:
 
 private:
     void drawRow(int left, int right, int row, const QColor& colour);
-    void paint(const std::vector<PaintStep>& steps);
-    void paintControl(ControlId id, const QRect& clip);
+    void paintControl(ControlId id, const QRect& rect, const QRect& clip);
     void fillBackground(const QRect& rect);
     void touch(const QRect& rect);
     void ensureCanvas(QSize size);
@@ -84,8 +88,8 @@ private:
     QImage canvas_;
     std::unique_ptr<QPainter> painter_;
     int penWidth_ = 1;
+    bool closingForGood_ = false;
     QRect dirty_;
-    PaintedControls painted_;
     std::array<std::optional<PaintedLook>, controlCount> looks_;
 };
 

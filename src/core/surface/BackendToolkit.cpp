@@ -4,7 +4,7 @@
 #include "surface/NumberText.h"
 #include "window/Layout.h"
 
-#include <climits>
+#include <algorithm>
 #include <cmath>
 
 namespace tavrolin {
@@ -20,11 +20,11 @@ namespace {
 
 int wholePixel(float value)
 {
-    // Past the int range, or not a number, a position is off any screen:
-    // it is held at the range's end instead of overflowing the conversion.
-    if (!(value > float(INT_MIN))) return std::isnan(value) ? 0 : INT_MIN;
-    if (!(value < float(INT_MAX))) return INT_MAX;
-    return int(std::lround(value));
+    // A position this far is off any screen. Held there, rather than
+    // overflowing the conversion, it still leaves room for a control's size
+    // and a device scale to be added without overflow.
+    if (std::isnan(value)) return 0;
+    return int(std::lround(std::clamp(value, -float(farthestPixel), float(farthestPixel))));
 }
 
 void BackendToolkit::require(ControlId id, ControlKind kind, const char* what)
@@ -42,9 +42,14 @@ void BackendToolkit::requireControl(ControlId id)
 Colour BackendToolkit::resolve(std::optional<Colour> colour)
 {
     const Colour c = colour.value_or(windowLayout().foreground);
-    if (!c.isSystem()) return c;
-    if (c.systemIndex() == buttonFaceIndex) return backend_.buttonFace();
-    throw Failure(error::toolkit, "Neznámá systémová barva " + std::to_string(c.systemIndex()) + ".");
+    return c.isSystem() ? resolveColour(c, backend_.buttonFace()) : c;
+}
+
+Colour resolveColour(Colour colour, Colour buttonFace)
+{
+    if (!colour.isSystem()) return colour;
+    if (colour.systemIndex() == buttonFaceIndex) return buttonFace;
+    throw Failure(error::toolkit, "Neznámá systémová barva " + std::to_string(colour.systemIndex()) + ".");
 }
 
 void BackendToolkit::setPenWidth(std::int16_t width)

@@ -72,7 +72,12 @@ private:
     int stepsShown_ = 0;
 };
 
-// A coordinate as a whole pixel, held within the int range.
+// A coordinate as a whole pixel, held within +-farthestPixel.
+constexpr int farthestPixel = 1 << 24;
 int wholePixel(float value);
+
+// A colour as it is shown: a system colour is looked up (the layout uses
+// only the button face); any other entry is a failure.
+Colour resolveColour(Colour colour, Colour buttonFace);
 
 } // namespace tavrolin

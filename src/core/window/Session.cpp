@@ -38,11 +38,19 @@ void Session::post(ControlId control, Event event)
     }
 }
 
-bool Session::mayCloseFromDesktop(std::function<void()> closeAgainLater)
+bool Session::mayClose(bool fromDesktop, std::function<void()> closeAgainLater)
 {
-    if (!queue_.holdsInput()) return true;
-    queue_.hold(std::move(closeAgainLater));
-    return false;
+    if (fromDesktop && queue_.holdsInput()) {
+        queue_.hold(std::move(closeAgainLater));
+        return false;
+    }
+    if (!fromDesktop && queue_.busy()) {
+        queue_.closeAfterHandler();
+        return false;
+    }
+    ended_ = true;
+    queue_.windowClosed();
+    return true;
 }
 
 void Session::end(int exitStatus)

@@ -25,11 +25,11 @@ public:
     // A control's event, run now or after the running handler; a failure is
     // shown and ends the program.
     void post(ControlId control, Event event);
-    // The user closes the window (its title bar, the desktop): after a run,
-    // like other input. True if it may close now.
-    bool mayCloseFromDesktop(std::function<void()> closeAgainLater);
-    // The window has closed.
-    void closed() { queue_.windowClosed(); }
+    // Someone closes the window. The desktop's close (its title bar, a
+    // key) waits for the run like other input, behind older held input; a
+    // close from code waits only for the running handler. True if the
+    // window may close now, which ends the session.
+    bool mayClose(bool fromDesktop, std::function<void()> closeAgainLater);
 
     BackendToolkit& toolkit() { return toolkit_; }
     MainWindow& window() { return window_; }

@@ -1,0 +1,163 @@
+#include "QtBackend.h"
+
+#include "ColourMapping.h"
+#include "QtText.h"
+#include "surface/Failure.h"
+#include "window/Layout.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+namespace tavrolin::qt {
+
+namespace {
+
+// The question has only Yes and No: like the Windows Yes/No box, it stays
+// until one of them is chosen, whatever Escape or the title bar's close do.
+class YesNoBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Cancel)) return;
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (!answered_) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+    void done(int result) override
+    {
+        answered_ = true;
+        QMessageBox::done(result);
+    }
+
+private:
+    bool answered_ = false;
+};
+
+} // namespace
+
+QtBackend::QtBackend(BuiltWindow& window)
+    : built_(window), surface_(*window.window), wait_(&QtBackend::waitAnsweringDesktop)
+{
+}
+
+// The core has checked each control's kind against the layout, which the
+// window was built from.
+template <class W> W* QtBackend::widget(ControlId id) { return static_cast<W*>(built_.widgets[indexOf(id)]); }
+
+void QtBackend::drawLine(float x1, float y1, float x2, float y2, Colour colour, int penWidth)
+{
+    surface_.setPenWidth(penWidth);
+    surface_.drawLine(QPointF(x1, y1), QPointF(x2, y2), toQColor(colour));
+}
+
+void QtBackend::drawCircle(float x, float y, float radius, Colour colour, int penWidth)
+{
+    surface_.setPenWidth(penWidth);
+    surface_.drawCircle(QPointF(x, y), radius, toQColor(colour));
+}
+
+void QtBackend::paint(const std::vector<PaintStep>& steps, const PaintedControls& painted)
+{
+    surface_.paint(steps, painted);
+}
+
+Colour QtBackend::buttonFace() { return paletteButtonFace(); }
+
+std::string QtBackend::text(ControlId field) { return widget<QLineEdit>(field)->text().toStdString(); }
+
+void QtBackend::setText(ControlId field, std::string_view text) { widget<QLineEdit>(field)->setText(qs(text)); }
+
+bool QtBackend::checked(ControlId button) { return widget<QRadioButton>(button)->isChecked(); }
+
+void QtBackend::setChecked(ControlId button, bool checked) { widget<QRadioButton>(button)->setChecked(checked); }
+
+int QtBackend::scrollValue(ControlId scrollBar) { return widget<QScrollBar>(scrollBar)->value(); }
+
+void QtBackend::showControl(ControlId id) { built_.widgets[indexOf(id)]->show(); }
+
+void QtBackend::moveControl(ControlId id, int left, int top) { built_.widgets[indexOf(id)]->move(left, top); }
+
+Backend::Time QtBackend::now()
+{
+    return std::chrono::duration_cast<Time>(std::chrono::steady_clock::now().time_since_epoch());
+}
+
+void QtBackend::waitUntil(Time deadline) { wait_(std::max(Time{0}, deadline - now())); }
+
+Answer QtBackend::askYesNo(std::string_view title, std::string_view prompt)
+{
+    YesNoBox box(QMessageBox::NoIcon, qs(title), qs(prompt), QMessageBox::Yes | QMessageBox::No, &surface_);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));
+    box.setDefaultButton(QMessageBox::Yes);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Yes) return Answer::Yes;
+    if (answer == QMessageBox::No) return Answer::No;
+    return Answer::Other;
+}
+
+void QtBackend::showFailure(std::string_view title, std::string_view text)
+{
+    QMessageBox box(QMessageBox::Critical, qs(title), qs(text), QMessageBox::Ok, &surface_);
+    box.exec();
+}
+
+// QLocale() follows LC_ALL, LC_NUMERIC and LANG.
+std::string QtBackend::decimalSeparator() { return QLocale().decimalPoint().toStdString(); }
+
+void QtBackend::scheduleHeldInput()
+{
+    QMetaObject::invokeMethod(
+        &surface_, [this] { if (deliverHeld_) deliverHeld_(); }, Qt::QueuedConnection);
+}
+
+void QtBackend::close(int exitStatus)
+{
+    // After a failure the event loop ends with its status, the window as it
+    // is; otherwise the window closes, and with it the program.
+    if (exitStatus != 0)
+        QCoreApplication::exit(exitStatus);
+    else
+        surface_.closeForGood();
+}
+
+void QtBackend::waitAnsweringDesktop(std::chrono::nanoseconds duration)
+{
+    using namespace std::chrono;
+    // Wakes at least every 16 ms to keep the window painted and answering
+    // the window manager's pings; sleeps to a fixed deadline so that short
+    // sleeps' overshoot does not add up.
+    const auto deadline = steady_clock::now() + duration;
+    for (;;) {
+        // User input is taken too: the event bridge holds it for after the run.
+        QCoreApplication::processEvents();
+        const auto now = steady_clock::now();
+        if (now >= deadline) return;
+        std::this_thread::sleep_until(std::min(deadline, now + milliseconds{16}));
+        // At the deadline the step goes on at once: what came meanwhile is
+        // taken at the next step's pause, a few milliseconds on.
+        if (steady_clock::now() >= deadline) return;
+    }
+}
+
+} // namespace tavrolin::qt
