@@ -36,14 +36,14 @@ int main(int argc, char** argv)
     if (!program.created() || !program.load()) return 1;
     program.show(SW_SHOWNORMAL);
     // Lets the window come up and settle before the run.
-    program.toolkit().waitAnsweringDesktop(std::chrono::milliseconds(500));
+    program.backend().waitAnsweringDesktop(std::chrono::milliseconds(500));
 
     program.toolkit().setText(tavrolin::ControlId::nSpomaleni, std::to_string(slowDown));
     using Clock = std::chrono::steady_clock;
     std::vector<Clock::time_point> shown;
     program.backend().setWait([&program, &shown](std::chrono::nanoseconds d) {
         shown.push_back(Clock::now());
-        program.toolkit().waitAnsweringDesktop(d);
+        program.backend().waitAnsweringDesktop(d);
     });
 
     const double cpu0 = cpuSeconds();

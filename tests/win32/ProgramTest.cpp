@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 namespace tavrolin::win32 {
@@ -94,9 +96,9 @@ TEST_F(Win32Program, AWholeRunEndsWithTheGlassPlateAndTheCaptions)
     const GdiSurface& surface = *program->built().surface;
     EXPECT_EQ(surface.pixel(100, 300), RGB(192, 255, 255));
     EXPECT_EQ(surface.pixel(100, 494), RGB(192, 192, 192));
-    EXPECT_TRUE(surface.paintedControls().visible(labZdroj));
-    EXPECT_EQ(surface.paintedControls().rect(labZdroj).left, 25);
-    EXPECT_EQ(surface.paintedControls().rect(labZdroj).top, 61); // 60.5, rounded
+    EXPECT_TRUE(program->toolkit().painted().visible(labZdroj));
+    EXPECT_EQ(program->toolkit().painted().rect(labZdroj).left, 25);
+    EXPECT_EQ(program->toolkit().painted().rect(labZdroj).top, 61); // 60.5, rounded
 }
 
 // Windows 10 tells a window moved to a screen of another scale; wine never
@@ -127,7 +129,7 @@ TEST_F(Win32Program, MovedToAScreenOfTwiceTheDpiEverythingTakesTheNewScale)
     // The start-up caption painted afresh at twice its place and size:
     // black letters in the doubled rectangle's lower half too.
     const GdiSurface& surface = *built.surface;
-    const PixelRect label = surface.paintedControls().rect(labKlepnuti);
+    const PixelRect label = program->toolkit().painted().rect(labKlepnuti);
     int ink = 0;
     for (int y = 2 * label.top + label.height; y < 2 * (label.top + label.height); ++y)
         for (int x = 2 * label.left; x < 2 * (label.left + label.width); ++x) ink += surface.pixel(x, y) == 0;
@@ -163,6 +165,24 @@ TEST_F(Win32Program, ACloseDuringARunWaitsForTheRun)
     program->post(cmdStart, Event::Click);
     EXPECT_EQ(steps, 301);
     EXPECT_EQ(program->run(), 0);
+}
+
+TEST_F(Win32Program, WhatAMessageThrowsEndsInTheFailureBoxNotInTheSystem)
+{
+    program->show(SW_SHOWNORMAL);
+    program->session().queue().hold([] { throw std::runtime_error("held input broke"); });
+    boxText.clear();
+    SetTimer(nullptr, 0, 50, answerMessageBox);
+    SendMessageW(program->window(), deliverHeldInputMessage, 0, 0);
+    EXPECT_EQ(program->run(), 1);
+    EXPECT_EQ(narrow(boxText).rfind("Chyba č. 51", 0), 0u) << narrow(boxText);
+}
+
+TEST_F(Win32Program, NumbersAreWrittenWithTheUserLocalesSeparator)
+{
+    const char* lang = std::getenv("TAVROLIN_LANG");
+    if (!lang) GTEST_SKIP() << "run by ctest with TAVROLIN_LANG";
+    EXPECT_EQ(program->toolkit().textFromReal(0.5), std::string(lang) == "cs_CZ" ? "0,5" : "0.5");
 }
 
 } // namespace

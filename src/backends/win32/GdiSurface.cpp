@@ -3,6 +3,7 @@
 #include "Fonts.h"
 #include "WindowBuilder.h"
 #include "surface/Colour.h"
+#include "surface/WholePixel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,7 @@ namespace tavrolin::win32 {
 namespace {
 
 // GDI works in whole pixels; equal coordinates always give equal pixels.
-int px(float v) { return int(std::lround(v)); }
+int px(float v) { return wholePixel(v); }
 
 bool fitsTwoLines(HDC dc, HFONT font, const RECT& rect)
 {
@@ -138,19 +139,14 @@ void GdiSurface::addPainted(ControlId id, const PaintedLook& look)
     looks_[i] = look;
     if (fonts_[i]) DeleteObject(fonts_[i]);
     fonts_[i] = look.image ? nullptr : createFont(look.font, scale_);
-    if (painted_.visible(id)) paintControl(id, scale_.rect(painted_.rect(id)));
 }
 
-void GdiSurface::showPainted(ControlId id) { paint(painted_.show(id)); }
-
-void GdiSurface::movePainted(ControlId id, POINT topLeft) { paint(painted_.move(id, topLeft.x, topLeft.y)); }
-
-void GdiSurface::paint(const std::vector<PaintStep>& steps)
+void GdiSurface::paint(const std::vector<PaintStep>& steps, const PaintedControls& painted)
 {
     for (const PaintStep& step : steps) {
         const RECT area = scale_.rect(step.area);
         if (step.control) {
-            paintControl(*step.control, area);
+            paintControl(*step.control, scale_.rect(painted.rect(*step.control)), area);
         } else {
             fill(area, background_);
             touch(area);
@@ -160,16 +156,16 @@ void GdiSurface::paint(const std::vector<PaintStep>& steps)
 
 void GdiSurface::fill(const RECT& rect, COLORREF colour)
 {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc_, &rect, brush);
-    DeleteObject(brush);
+    // The DC's own brush: a run fills tens of thousands of rows, and a
+    // brush made and deleted for each would cost more than the filling.
+    SetDCBrushColor(dc_, colour);
+    FillRect(dc_, &rect, HBRUSH(GetStockObject(DC_BRUSH)));
 }
 
-void GdiSurface::paintControl(ControlId id, const RECT& clip)
+void GdiSurface::paintControl(ControlId id, RECT rect, const RECT& clip)
 {
     const auto& look = looks_[indexOf(id)];
     if (!look) return;
-    RECT rect = scale_.rect(painted_.rect(id));
     const int saved = SaveDC(dc_);
     IntersectClipRect(dc_, clip.left, clip.top, clip.right, clip.bottom);
     if (look->image) {
@@ -227,7 +223,6 @@ void GdiSurface::setScale(DeviceScale scale, SIZE size)
     scale_ = scale;
     deleteFonts();
     createFonts();
-    paint(painted_.atStart());
     touch({0, 0, size.cx, size.cy});
 }
 

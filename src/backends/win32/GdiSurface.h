@@ -42,17 +42,15 @@ public:
     void drawLine(float x1, float y1, float x2, float y2, COLORREF colour);
     void drawCircle(float x, float y, float radius, COLORREF colour);
 
-    // Gives a label or the image its look, and paints it if it is visible.
+    // Gives a label or the image its look; the core says where it goes.
     void addPainted(ControlId id, const PaintedLook& look);
-    bool paints(ControlId id) const { return looks_[indexOf(id)].has_value(); }
-    const PaintedControls& paintedControls() const { return painted_; }
-    void showPainted(ControlId id);
-    void movePainted(ControlId id, POINT topLeft);
+    // Paints the background or painted controls as the steps say.
+    void paint(const std::vector<PaintStep>& steps, const PaintedControls& painted);
 
     const DeviceScale& scale() const { return scale_; }
     // The window moved to a screen of another DPI: the picture so far is
-    // stretched to the new scale (it cannot be drawn again), the painted
-    // controls are painted afresh at their new size on top.
+    // stretched to the new scale (it cannot be drawn again); the painted
+    // controls are then to be painted afresh at their new size on top.
     void setScale(DeviceScale scale, SIZE size);
 
     // Puts what changed since the last flush on the screen now.
@@ -67,8 +65,7 @@ private:
     void selectPen(COLORREF colour);
     void createFonts();
     void deleteFonts();
-    void paint(const std::vector<PaintStep>& steps);
-    void paintControl(ControlId id, const RECT& clip);
+    void paintControl(ControlId id, RECT rect, const RECT& clip);
     void fill(const RECT& rect, COLORREF colour);
     void touch(RECT rect);
 
@@ -84,7 +81,6 @@ private:
     int penWidth_ = 1;
     COLORREF background_;
     RECT dirty_{};
-    PaintedControls painted_;
     std::array<std::optional<PaintedLook>, controlCount> looks_;
     std::array<HFONT, controlCount> fonts_{};
 };

@@ -1,7 +1,7 @@
 #include "Program.h"
 
-#include "QuestionBox.h"
 #include "Text.h"
+#include "surface/Failure.h"
 #include "window/Layout.h"
 
 #include <algorithm>
@@ -9,32 +9,17 @@
 
 namespace tavrolin::win32 {
 
-namespace {
-
-// Posted to the window once a handler has returned and input is held.
-constexpr UINT deliverHeldInput = WM_APP + 1;
-
-} // namespace
-
-Program::Program(HINSTANCE instance) : toolkit_(built_), mainWindow_(toolkit_), queue_(mainWindow_)
+Program::Program(HINSTANCE instance) : backend_(built_), session_(backend_)
 {
     registerWindowClass(instance, &Program::wndProc);
     buildWindow(built_, instance, this);
-    toolkit_.setClickHandlerRunner([this](ControlId id) { mainWindow_.runHandler(id, Event::Click); });
-    queue_.onHandlerDone([this] {
-        if (built_.surface) built_.surface->flush();
-        toolkit_.handlerDone();
-    });
-    queue_.onClose([this] { DestroyWindow(built_.window); });
-    queue_.onHeldInputWaiting([this] { PostMessageW(built_.window, deliverHeldInput, 0, 0); });
-    toolkit_.setHoldInput([this](const MSG& msg) { return holdInput(msg); });
-    toolkit_.setCloseWindow([this] { queue_.closeAfterHandler(); });
+    backend_.setHoldInput([this](const MSG& msg) { return holdInput(msg); });
+    if (built_.window) session_.toolkit().repaintPainted();
 }
 
 bool Program::load()
 {
-    post(ControlId::Tavrolin, Event::Load);
-    return !queue_.failed();
+    return session_.load();
 }
 
 void Program::show(int showCommand)
@@ -51,7 +36,7 @@ int Program::run()
         // Input that comes while older held input waits goes behind it.
         if (!holdInput(msg)) dispatch(msg);
     }
-    return exitStatus_;
+    return backend_.exitStatus();
 }
 
 void Program::dispatch(MSG& msg)
@@ -65,26 +50,17 @@ void Program::dispatch(MSG& msg)
 
 bool Program::holdInput(const MSG& msg)
 {
-    if (!queue_.holdsInput() || !isUserInput(msg.message) || !built_.window) return false;
+    if (!session_.queue().holdsInput() || !isUserInput(msg.message) || !built_.window) return false;
     if (msg.hwnd != built_.window && !IsChild(built_.window, msg.hwnd)) return false;
     // The dialog manager reads Shift for Shift+Tab from the keyboard state,
     // which moves on as messages leave the queue: keep it with the message.
     std::array<BYTE, 256> keys{};
     GetKeyboardState(keys.data());
-    queue_.hold([this, held = msg, keys]() mutable {
+    session_.queue().hold([this, held = msg, keys]() mutable {
         SetKeyboardState(keys.data());
         dispatch(held);
     });
     return true;
-}
-
-void Program::post(ControlId control, Event event)
-{
-    if (auto failure = queue_.post(control, event)) {
-        showFailureBox(built_.window, failure->number(), widen(failure->description()), widen(windowLayout().title));
-        exitStatus_ = 1;
-        DestroyWindow(built_.window);
-    }
 }
 
 LRESULT CALLBACK Program::wndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -98,7 +74,20 @@ LRESULT CALLBACK Program::wndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return self->handle(message, wParam, lParam);
 }
 
+// Nothing may be thrown through the window procedure into the system's
+// code: what a message's handling throws ends the program with the failure
+// box, as a handler's failure does.
 LRESULT Program::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        return handleMessage(message, wParam, lParam);
+    } catch (...) {
+        session_.fail(currentFailure());
+        return 0;
+    }
+}
+
+LRESULT Program::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     HWND hwnd = built_.window;
     switch (message) {
@@ -118,7 +107,7 @@ LRESULT Program::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (!built_.controlOf(HWND(lParam), id)) break;
         HDC dc = HDC(wParam);
         SetBkColor(dc, built_.backgrounds[indexOf(id)]);
-        SetTextColor(dc, RGB(0, 0, 0));
+        SetTextColor(dc, toColorRef(controlText.value));
         return LRESULT(built_.brushes[indexOf(id)]);
     }
     case WM_COMMAND:
@@ -129,27 +118,24 @@ LRESULT Program::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CLOSE:
         // A close during a run waits for the run, like any other input.
-        if (queue_.holdsInput()) {
-            queue_.hold([hwnd] { SendMessageW(hwnd, WM_CLOSE, 0, 0); });
-            return 0;
-        }
-        DestroyWindow(hwnd);
+        if (session_.mayClose(true, [hwnd] { SendMessageW(hwnd, WM_CLOSE, 0, 0); })) DestroyWindow(hwnd);
         return 0;
     case WM_DPICHANGED: {
         // Moved to a screen of another scale (Windows 10): take it, and the
         // size Windows suggests for the window there.
         rescaleWindow(built_, LOWORD(wParam));
+        session_.toolkit().repaintPainted();
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
-    case deliverHeldInput:
-        queue_.deliverHeldInput();
+    case deliverHeldInputMessage:
+        session_.queue().deliverHeldInput();
         return 0;
     case WM_DESTROY:
-        queue_.windowClosed();
-        PostQuitMessage(exitStatus_);
+        session_.queue().windowClosed();
+        PostQuitMessage(backend_.exitStatus());
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -166,7 +152,7 @@ void Program::onCommand(WPARAM wParam, LPARAM lParam)
         return;
     }
     if (HIWORD(wParam) != BN_CLICKED) return;
-    if (from && built_.controlOf(from, id) && mainWindow_.handles(id, Event::Click)) post(id, Event::Click);
+    if (from && built_.controlOf(from, id) && session_.window().handles(id, Event::Click)) post(id, Event::Click);
 }
 
 void Program::onScroll(HWND bar, int request, int thumb)

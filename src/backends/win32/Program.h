@@ -1,16 +1,15 @@
 #pragma once
 
-#include "Win32Toolkit.h"
+#include "Win32Backend.h"
 #include "WindowBuilder.h"
-#include "window/EventQueue.h"
-#include "window/MainWindow.h"
+#include "window/Session.h"
 
 #include <windows.h>
 
 namespace tavrolin::win32 {
 
-// The program on Win32: the window built from the layout, the toolkit over
-// it, the window's handlers, and the event queue between them.
+// The program on Win32: the window built from the layout, the backend over
+// it, and the core's session, which the window procedure's messages reach.
 class Program {
 public:
     explicit Program(HINSTANCE instance);
@@ -23,25 +22,26 @@ public:
     // The message loop; returns the exit status.
     int run();
 
-    void post(ControlId control, Event event);
+    void post(ControlId control, Event event) { session_.post(control, event); }
 
     HWND window() const { return built_.window; }
-    Win32Toolkit& toolkit() { return toolkit_; }
+    BackendToolkit& toolkit() { return session_.toolkit(); }
+    Win32Backend& backend() { return backend_; }
+    Session& session() { return session_; }
     BuiltWindow& built() { return built_; }
 
 private:
     static LRESULT CALLBACK wndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onScroll(HWND bar, int request, int thumb);
     void onCommand(WPARAM wParam, LPARAM lParam);
     bool holdInput(const MSG& msg);
     void dispatch(MSG& msg);
 
     BuiltWindow built_;
-    Win32Toolkit toolkit_;
-    MainWindow mainWindow_;
-    EventQueue queue_;
-    int exitStatus_ = 0;
+    Win32Backend backend_;
+    Session session_;
 };
 
 } // namespace tavrolin::win32

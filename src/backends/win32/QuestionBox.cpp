@@ -47,10 +47,4 @@ int askCzechYesNo(HWND owner, const std::wstring& prompt, const std::wstring& ti
     return answer;
 }
 
-void showFailureBox(HWND owner, int number, const std::wstring& description, const std::wstring& title)
-{
-    const std::wstring text = L"Chyba č. " + std::to_wstring(number) + L"\n\n" + description;
-    MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
-}
-
 } // namespace tavrolin::win32

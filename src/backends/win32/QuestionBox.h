@@ -10,7 +10,4 @@ namespace tavrolin::win32 {
 // read "Ano" and "Ne" whatever the language of Windows. Returns IDYES or IDNO.
 int askCzechYesNo(HWND owner, const std::wstring& prompt, const std::wstring& title);
 
-// An error box with the error's number and description.
-void showFailureBox(HWND owner, int number, const std::wstring& description, const std::wstring& title);
-
 } // namespace tavrolin::win32

@@ -18,15 +18,6 @@ namespace {
 
 } // namespace
 
-int wholePixel(float value)
-{
-    // A position this far is off any screen. Held there, rather than
-    // overflowing the conversion, it still leaves room for a control's size
-    // and a device scale to be added without overflow.
-    if (std::isnan(value)) return 0;
-    return int(std::lround(std::clamp(value, -float(farthestPixel), float(farthestPixel))));
-}
-
 void BackendToolkit::require(ControlId id, ControlKind kind, const char* what)
 {
     if (id == ControlId::Tavrolin || layoutOf(id).kind != kind) controlFailure(id, std::string("není ") + what);

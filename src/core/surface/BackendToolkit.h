@@ -3,6 +3,7 @@
 #include "animation/Pacing.h"
 #include "surface/Backend.h"
 #include "surface/Toolkit.h"
+#include "surface/WholePixel.h"
 #include "window/Layout.h"
 #include "window/PaintedControls.h"
 
@@ -71,10 +72,6 @@ private:
     int penWidth_ = 1;
     int stepsShown_ = 0;
 };
-
-// A coordinate as a whole pixel, held within +-farthestPixel.
-constexpr int farthestPixel = 1 << 24;
-int wholePixel(float value);
 
 // A colour as it is shown: a system colour is looked up (the layout uses
 // only the button face); any other entry is a failure.

@@ -21,6 +21,11 @@ private:
     int number_;
 };
 
+// Inside a catch block: what was thrown, as the failure the user is shown
+// (a Failure as it is, memory running out as error 7, anything else as an
+// internal error 51).
+Failure currentFailure() noexcept;
+
 // Error numbers, kept to the classic BASIC runtime numbering that teachers'
 // reference sheets use.
 namespace error {

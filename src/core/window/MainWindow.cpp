@@ -3,7 +3,6 @@
 #include "window/HandlerTable.h"
 
 #include <algorithm>
-#include <new>
 
 namespace tavrolin {
 
@@ -31,14 +30,8 @@ std::optional<Failure> MainWindow::dispatch(ControlId control, Event event) noex
     try {
         runHandler(control, event);
         return std::nullopt;
-    } catch (const Failure& failure) {
-        return failure;
-    } catch (const std::bad_alloc&) {
-        return Failure(7, "Nedostatek paměti.");
-    } catch (const std::exception& e) {
-        return Failure(51, std::string("Vnitřní chyba: ") + e.what());
     } catch (...) {
-        return Failure(51, "Vnitřní chyba.");
+        return currentFailure();
     }
 }
 

@@ -32,10 +32,14 @@ bool Session::load()
 void Session::post(ControlId control, Event event)
 {
     if (ended_) return;
-    if (const auto failure = queue_.post(control, event)) {
-        backend_.showFailure(windowLayout().title, failureText(*failure));
-        end(1);
-    }
+    if (const auto failure = queue_.post(control, event)) fail(*failure);
+}
+
+void Session::fail(const Failure& failure)
+{
+    if (ended_) return;
+    backend_.showFailure(windowLayout().title, failureText(failure));
+    end(1);
 }
 
 bool Session::mayClose(bool fromDesktop, std::function<void()> closeAgainLater)

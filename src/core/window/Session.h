@@ -31,6 +31,10 @@ public:
     // window may close now, which ends the session.
     bool mayClose(bool fromDesktop, std::function<void()> closeAgainLater);
 
+    // A failure outside the handlers (building the window, a change of
+    // scale): shown like a handler's, and the program ends.
+    void fail(const Failure& failure);
+
     BackendToolkit& toolkit() { return toolkit_; }
     MainWindow& window() { return window_; }
     EventQueue& queue() { return queue_; }
