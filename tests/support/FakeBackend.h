@@ -18,11 +18,11 @@ class FakeBackend final : public Backend {
 public:
     explicit FakeBackend(std::string separator = ",");
 
-    std::deque<Answer> answers;      // the question's answers, Yes when empty
-    std::function<void()> onWait;    // runs in every pause, as the desktop's events would
-    std::vector<Time> deadlines;     // every pause's end, in order
+    std::deque<Answer> answers;   // the question's answers, Yes when empty
+    std::function<void()> onWait; // runs in every pause, as the desktop's events would
+    std::vector<Time> deadlines;  // every pause's end, in order
     std::vector<std::string> failures;
-    std::optional<int> closedWith;   // the exit status the program ended with
+    std::optional<int> closedWith; // the exit status the program ended with
     int flushes = 0;
     int heldInputScheduled = 0;
     Time clock{1'000'000'000};

@@ -1,8 +1,8 @@
 // What the core decides for every backend before a primitive is carried
 // out: which controls and colours are valid, what a position past the int
 // range becomes, and when a step's pause ends.
-#include "support/FakeBackend.h"
 #include "surface/BackendToolkit.h"
+#include "support/FakeBackend.h"
 #include "surface/Failure.h"
 
 #include <gtest/gtest.h>
@@ -70,10 +70,11 @@ TEST(BackendToolkit, AStepIsShownThenWaitsForItsDeadlineAndAQuestionRestartsTheC
         backend.clock += milliseconds(3); // the next step's drawing
     };
     const auto start = backend.clock;
-    for (int i = 0; i < 3; ++i) tk.pause(milliseconds(10));
+    for (int i = 0; i < 3; ++i)
+        tk.pause(milliseconds(10));
     EXPECT_EQ(flushesSeen, 3) << "each step is on the screen before its pause";
-    EXPECT_EQ(backend.deadlines,
-              (std::vector<Backend::Time>{start + milliseconds(10), start + milliseconds(20), start + milliseconds(30)}));
+    EXPECT_EQ(backend.deadlines, (std::vector<Backend::Time>{start + milliseconds(10), start + milliseconds(20),
+                                                             start + milliseconds(30)}));
 
     backend.clock += milliseconds(5000); // the question stays open
     tk.askYesNo("?");

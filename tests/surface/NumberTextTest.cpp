@@ -1,8 +1,8 @@
 // Number text as the settings fields hold it under Czech and English, and
 // the texts that are not numbers, whichever toolkit's locale gave the
 // separator.
-#include "surface/Failure.h"
 #include "surface/NumberText.h"
+#include "surface/Failure.h"
 
 #include <gtest/gtest.h>
 
@@ -39,8 +39,10 @@ TEST(NumberText, TextThatIsNotANumberInTheLanguageIsATypeMismatch)
             EXPECT_EQ(f.number(), error::typeMismatch) << text;
         }
     };
-    for (const char* text : {"", "  ", "zelená", "0.5", "1,5x", "1,,5", ",", "-", "1e", "inf", "nan", "1e999",
-                             "1 000", "&H10", "1\xc2\xa0" "000"})
+    for (const char* text :
+         {"", "  ", "zelená", "0.5", "1,5x", "1,,5", ",", "-", "1e", "inf", "nan", "1e999", "1 000", "&H10",
+          "1\xc2\xa0"
+          "000"})
         fails(text, ",");
     fails("0,5", ".");
     fails("1,5", ".");

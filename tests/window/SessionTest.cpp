@@ -1,7 +1,7 @@
 // The program on a backend: a failure's box and end, and the program's own
 // close, decided once for every backend.
-#include "support/FakeBackend.h"
 #include "window/Session.h"
+#include "support/FakeBackend.h"
 
 #include <gtest/gtest.h>
 

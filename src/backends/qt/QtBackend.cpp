@@ -8,8 +8,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -128,7 +128,11 @@ std::string QtBackend::decimalSeparator() { return QLocale().decimalPoint().toSt
 void QtBackend::scheduleHeldInput()
 {
     QMetaObject::invokeMethod(
-        &surface_, [this] { if (deliverHeld_) deliverHeld_(); }, Qt::QueuedConnection);
+        &surface_,
+        [this] {
+            if (deliverHeld_) deliverHeld_();
+        },
+        Qt::QueuedConnection);
 }
 
 void QtBackend::close(int exitStatus)

@@ -30,7 +30,10 @@ Pixels decodeBitmap(const unsigned char* bytes, std::size_t size)
     const std::int32_t width = std::int32_t(little(bytes + 18, 4));
     const std::int32_t rawHeight = std::int32_t(little(bytes + 22, 4));
     const unsigned bits = little(bytes + 28, 2), compression = little(bytes + 30, 4);
-    if (bits != 24 || compression != 0 || width <= 0 || rawHeight == 0 || width > 4096 || std::abs(rawHeight) > 4096)
+    // The height's sign says which way the rows run; it is bounded before
+    // its magnitude is taken, which for the lowest int would overflow.
+    if (bits != 24 || compression != 0 || width <= 0 || rawHeight == 0 || width > 4096 || rawHeight > 4096 ||
+        rawHeight < -4096)
         return {};
     const int height = std::abs(rawHeight);
     const std::size_t stride = (std::size_t(width) * 3 + 3) / 4 * 4;

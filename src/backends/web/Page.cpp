@@ -2,18 +2,20 @@
 
 #include <emscripten.h>
 
+#include "surface/Failure.h"
+
 #include <cstdlib>
 
 // clang-format off
-EM_JS(void, js_start, (), { TavrolinPage.start(); });
-EM_JS(void, js_setDrawingDescription, (const char* text), { TavrolinPage.setDrawingDescription(UTF8ToString(text)); });
-EM_JS(int, js_width, (int minimum), { return TavrolinPage.width(minimum); });
-EM_JS(int, js_height, (int minimum), { return TavrolinPage.height(minimum); });
-EM_JS(double, js_scale, (), { return TavrolinPage.scale(); });
+EM_JS(void, js_start, (), { try { TavrolinPage.start(); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_setDrawingDescription, (const char* text), { try { TavrolinPage.setDrawingDescription(UTF8ToString(text)); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(int, js_width, (int minimum), { try { return TavrolinPage.width(minimum); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(int, js_height, (int minimum), { try { return TavrolinPage.height(minimum); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(double, js_scale, (), { try { return TavrolinPage.scale(); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_addControl, (int index, int kind, int container, const char* name, const char* caption, int left,
                             int top, int width, int height, int family, int pixels, int bold, unsigned background,
                             int visible, int tabIndex, int tabStop, int minimum, int maximum, int value,
-                            const char* accessibleName, const char* accessibleDescription), {
+                            const char* accessibleName, const char* accessibleDescription), { try {
     TavrolinPage.addControl({index: index, kind: kind, container: container, name: UTF8ToString(name),
                              caption: UTF8ToString(caption), left: left, top: top, width: width, height: height,
                              family: family, pixels: pixels, bold: bold !== 0, background: background,
@@ -21,37 +23,38 @@ EM_JS(void, js_addControl, (int index, int kind, int container, const char* name
                              minimum: minimum, maximum: maximum, value: value,
                              accessibleName: UTF8ToString(accessibleName),
                              accessibleDescription: UTF8ToString(accessibleDescription)});
-});
-EM_JS(void, js_orderTabs, (), { TavrolinPage.orderTabs(); });
-EM_JS(void, js_focus, (int index), { TavrolinPage.focus(index); });
-EM_JS(int, js_kindOf, (int index), { return TavrolinPage.kindOf(index); });
-EM_JS(char*, js_getText, (int index), { return allocateUTF8(TavrolinPage.getText(index)); });
-EM_JS(void, js_setText, (int index, const char* text), { TavrolinPage.setText(index, UTF8ToString(text)); });
-EM_JS(void, js_check, (int index), { TavrolinPage.check(index); });
-EM_JS(int, js_isChecked, (int index), { return TavrolinPage.isChecked(index) ? 1 : 0; });
-EM_JS(int, js_scrollValue, (int index), { return TavrolinPage.scrollValue(index); });
-EM_JS(void, js_show, (int index), { TavrolinPage.show(index); });
-EM_JS(void, js_move, (int index, int left, int top), { TavrolinPage.move(index, left, top); });
-EM_JS(void, js_shape, (int dw, int dh, int lw, int lh), { TavrolinPage.shape(dw, dh, lw, lh); });
-EM_JS(void, js_flush, (const void* pixels, int width, int height, int left, int top, int cw, int ch), {
+} catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_orderTabs, (), { try { TavrolinPage.orderTabs(); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_focus, (int index), { try { TavrolinPage.focus(index); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(int, js_kindOf, (int index), { try { return TavrolinPage.kindOf(index); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(char*, js_getText, (int index), { try { return allocateUTF8(TavrolinPage.getText(index)); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_setText, (int index, const char* text), { try { TavrolinPage.setText(index, UTF8ToString(text)); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_setChecked, (int index, int checked), { try { TavrolinPage.setChecked(index, checked !== 0); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(int, js_isChecked, (int index), { try { return TavrolinPage.isChecked(index) ? 1 : 0; } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(int, js_scrollValue, (int index), { try { return TavrolinPage.scrollValue(index); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_show, (int index), { try { TavrolinPage.show(index); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_move, (int index, int left, int top), { try { TavrolinPage.move(index, left, top); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_shape, (int dw, int dh, int lw, int lh), { try { TavrolinPage.shape(dw, dh, lw, lh); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_flush, (const void* pixels, int width, int height, int left, int top, int cw, int ch), { try {
     TavrolinPage.flush(pixels, width, height, left, top, cw, ch);
-});
+} catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_renderLabel, (void* into, int width, int height, const char* text, int family, int pixels, int bold,
-                             int centred, unsigned background, unsigned foreground, double scale), {
+                             int centred, unsigned background, unsigned foreground, double scale), { try {
     TavrolinPage.renderLabel(into, width, height, UTF8ToString(text), family, pixels, bold !== 0, centred !== 0,
                              background, foreground, scale);
-});
-EM_JS(char*, js_decimalSeparator, (), { return allocateUTF8(TavrolinPage.decimalSeparator()); });
-EM_JS(void, js_ask, (const char* title, const char* prompt), {
+} catch (e) { TavrolinPage.caught(e); } });
+EM_JS(char*, js_decimalSeparator, (), { try { return allocateUTF8(TavrolinPage.decimalSeparator()); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_ask, (const char* title, const char* prompt), { try {
     TavrolinPage.ask(UTF8ToString(title), UTF8ToString(prompt));
-});
-EM_JS(int, js_answer, (), { return TavrolinPage.answer(); });
+} catch (e) { TavrolinPage.caught(e); } });
+EM_JS(int, js_answer, (), { try { return TavrolinPage.answer(); } catch (e) { TavrolinPage.caught(e); } });
 EM_ASYNC_JS(void, js_waitUntil, (double deadline), { await TavrolinPage.until(deadline); });
-EM_JS(void, js_handlerDone, (), { TavrolinPage.handlerDone(); });
-EM_JS(void, js_end, (const char* message), { TavrolinPage.end(UTF8ToString(message)); });
-EM_JS(void, js_failure, (const char* title, const char* text, const char* endMessage), {
+EM_JS(void, js_handlerDone, (), { try { TavrolinPage.handlerDone(); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_end, (const char* message), { try { TavrolinPage.end(UTF8ToString(message)); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_failure, (const char* title, const char* text, const char* endMessage), { try {
     TavrolinPage.failure(UTF8ToString(title), UTF8ToString(text), UTF8ToString(endMessage));
-});
+} catch (e) { TavrolinPage.caught(e); } });
+EM_JS(char*, js_takeError, (), { var e = TavrolinPage.takeError(); return e === null ? 0 : allocateUTF8(e); });
 // clang-format on
 
 namespace tavrolin::web::page {
@@ -67,13 +70,34 @@ std::string owned(char* text)
 
 int index(ControlId id) { return int(indexOf(id)); }
 
+// A JavaScript error in the page's call is the program's failure, like a
+// toolkit's: thrown here, where the core can catch it.
+void check()
+{
+    if (char* error = js_takeError()) throw Failure(error::toolkit, "Chyba stránky: " + owned(error) + ".");
+}
+
+template <class T> T checked(T value)
+{
+    check();
+    return value;
+}
+
 } // namespace
 
-void start() { js_start(); }
-void setDrawingDescription(std::string_view text) { js_setDrawingDescription(std::string(text).c_str()); }
-int width(int minimum) { return js_width(minimum); }
-int height(int minimum) { return js_height(minimum); }
-double scale() { return js_scale(); }
+void start()
+{
+    js_start();
+    check();
+}
+void setDrawingDescription(std::string_view text)
+{
+    js_setDrawingDescription(std::string(text).c_str());
+    check();
+}
+int width(int minimum) { return checked(js_width(minimum)); }
+int height(int minimum) { return checked(js_height(minimum)); }
+double scale() { return checked(js_scale()); }
 
 void addControl(const ControlRow& row, const FontStyle& font, std::string_view accessibleName,
                 std::string_view accessibleDescription)
@@ -81,47 +105,85 @@ void addControl(const ControlRow& row, const FontStyle& font, std::string_view a
     const ScrollRange& range = windowLayout().scroll;
     js_addControl(index(row.id), int(row.kind), index(row.container), std::string(row.name).c_str(),
                   std::string(row.caption).c_str(), row.left, row.top, row.width, row.height, int(font.family),
-                  font.pixelSize(), font.bold, row.background.value, row.visibleAtStart, row.tabIndex,
-                  row.tabStop, range.minimum, range.maximum, range.value, std::string(accessibleName).c_str(),
+                  font.pixelSize(), font.bold, row.background.value, row.visibleAtStart, row.tabIndex, row.tabStop,
+                  range.minimum, range.maximum, range.value, std::string(accessibleName).c_str(),
                   std::string(accessibleDescription).c_str());
+    check();
 }
-void orderTabs() { js_orderTabs(); }
-void focus(ControlId id) { js_focus(index(id)); }
-int kindOf(ControlId id) { return js_kindOf(index(id)); }
+void orderTabs()
+{
+    js_orderTabs();
+    check();
+}
+void focus(ControlId id)
+{
+    js_focus(index(id));
+    check();
+}
+int kindOf(ControlId id) { return checked(js_kindOf(index(id))); }
 
-std::string getText(ControlId id) { return owned(js_getText(index(id))); }
-void setText(ControlId id, std::string_view text) { js_setText(index(id), std::string(text).c_str()); }
-void check(ControlId id) { js_check(index(id)); }
-bool isChecked(ControlId id) { return js_isChecked(index(id)) != 0; }
-int scrollValue(ControlId id) { return js_scrollValue(index(id)); }
-void show(ControlId id) { js_show(index(id)); }
-void move(ControlId id, int left, int top) { js_move(index(id), left, top); }
+std::string getText(ControlId id) { return checked(owned(js_getText(index(id)))); }
+void setText(ControlId id, std::string_view text)
+{
+    js_setText(index(id), std::string(text).c_str());
+    check();
+}
+void setChecked(ControlId id, bool checked)
+{
+    js_setChecked(index(id), checked ? 1 : 0);
+    check();
+}
+bool isChecked(ControlId id) { return checked(js_isChecked(index(id)) != 0); }
+int scrollValue(ControlId id) { return checked(js_scrollValue(index(id))); }
+void show(ControlId id)
+{
+    js_show(index(id));
+    check();
+}
+void move(ControlId id, int left, int top)
+{
+    js_move(index(id), left, top);
+    check();
+}
 
 void shape(int deviceWidth, int deviceHeight, int layoutWidth, int layoutHeight)
 {
     js_shape(deviceWidth, deviceHeight, layoutWidth, layoutHeight);
+    check();
 }
 void flush(const std::uint32_t* pixels, int width, int height, int left, int top, int changedWidth, int changedHeight)
 {
     js_flush(pixels, width, height, left, top, changedWidth, changedHeight);
+    check();
 }
 void renderLabel(std::uint32_t* into, int width, int height, std::string_view text, const FontStyle& font, bool centred,
                  Colour background, Colour foreground, double scale)
 {
     js_renderLabel(into, width, height, std::string(text).c_str(), int(font.family), font.pixelSize(), font.bold,
                    centred, background.value, foreground.value, scale);
+    check();
 }
 
-std::string decimalSeparator() { return owned(js_decimalSeparator()); }
+std::string decimalSeparator() { return checked(owned(js_decimalSeparator())); }
 
 void ask(std::string_view title, std::string_view prompt)
 {
     js_ask(std::string(title).c_str(), std::string(prompt).c_str());
+    check();
 }
-int answer() { return js_answer(); }
-void waitUntil(double deadline) { js_waitUntil(deadline); }
+int answer() { return checked(js_answer()); }
+void waitUntil(double deadline)
+{
+    js_waitUntil(deadline);
+    check();
+}
 
-void handlerDone() { js_handlerDone(); }
+void handlerDone()
+{
+    js_handlerDone();
+    check();
+}
+// The program's last words: an error in them has nobody left to tell.
 void end(std::string_view message) { js_end(std::string(message).c_str()); }
 void failure(std::string_view title, std::string_view text, std::string_view endMessage)
 {

@@ -26,7 +26,7 @@ int kindOf(ControlId id);
 
 std::string getText(ControlId id);
 void setText(ControlId id, std::string_view text);
-void check(ControlId id);
+void setChecked(ControlId id, bool checked);
 bool isChecked(ControlId id);
 int scrollValue(ControlId id);
 void show(ControlId id);

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "WebToolkit.h"
-#include "window/EventQueue.h"
-#include "window/MainWindow.h"
+#include "WebBackend.h"
+#include "window/Session.h"
 
 namespace tavrolin::web {
 
-// The program in the browser: the page built from the layout, the toolkit
-// over it, the window's handlers, and the event queue between them.
+// The program in the browser: the page built from the layout, the backend
+// over it, and the core's session, which the page's events reach.
 class Program {
 public:
     Program();
@@ -18,19 +17,16 @@ public:
     void start();
     // An event of the page's controls; the page holds input while busy().
     void post(ControlId control, Event event);
-    bool busy() const { return queue_.busy(); }
+    bool busy() const { return session_.busy(); }
     void reshape();
 
-    WebToolkit& toolkit() { return toolkit_; }
-
 private:
-    void report(const Failure& failure);
-    void end();
+    // Nothing may be thrown back into the browser's loop: what a call
+    // throws ends the program with the failure box.
+    template <class F> void guarded(F&& f);
 
-    WebToolkit toolkit_;
-    MainWindow mainWindow_;
-    EventQueue queue_;
-    bool ended_ = false;
+    WebBackend backend_;
+    Session session_;
 };
 
 } // namespace tavrolin::web

@@ -17,6 +17,7 @@ var TavrolinPage = (function () {
   var answer = -1;        // the question's answer: -1 none yet, 0 Yes, 1 No
   var openDialog = null;
   var pendingReshape = false;
+  var callError = null;   // what went wrong in the program's last call, for it to report
   var yieldChannel = new MessageChannel();
   var afterYield = [];
   yieldChannel.port1.onmessage = function () { afterYield.shift()(); };
@@ -160,6 +161,10 @@ var TavrolinPage = (function () {
   }
 
   return {
+    // A call of the program's that threw: kept for the program, which
+    // reports it as a failure, instead of unwinding through it.
+    caught: function (error) { callError = String((error && error.message) || error); },
+    takeError: function () { var e = callError; callError = null; return e; },
     // True while a handler runs or held input waits: the page's tests wait
     // on it for a run's end.
     busy: function () { return busy(); },
@@ -251,7 +256,7 @@ var TavrolinPage = (function () {
 
     getText: function (index) { return controls[index].element.value; },
     setText: function (index, text) { controls[index].element.value = text; },
-    check: function (index) { controls[index].focusable.checked = true; },
+    setChecked: function (index, checked) { controls[index].focusable.checked = checked; },
     isChecked: function (index) { return controls[index].focusable.checked; },
     scrollValue: function (index) { return Number(controls[index].element.value); },
     show: function (index) { controls[index].element.hidden = false; },

@@ -17,10 +17,7 @@ Program::Program(HINSTANCE instance) : backend_(built_), session_(backend_)
     if (built_.window) session_.toolkit().repaintPainted();
 }
 
-bool Program::load()
-{
-    return session_.load();
-}
+bool Program::load() { return session_.load(); }
 
 void Program::show(int showCommand)
 {
@@ -163,14 +160,29 @@ void Program::onScroll(HWND bar, int request, int thumb)
     const int old = GetScrollPos(bar, SB_CTL);
     int value = old;
     switch (request) {
-    case SB_LINELEFT: value -= r.smallChange; break;
-    case SB_LINERIGHT: value += r.smallChange; break;
-    case SB_PAGELEFT: value -= r.largeChange; break;
-    case SB_PAGERIGHT: value += r.largeChange; break;
-    case SB_LEFT: value = r.minimum; break;
-    case SB_RIGHT: value = r.maximum; break;
-    case SB_THUMBPOSITION: value = thumb; break; // a dragged thumb counts when released
-    default: return;
+    case SB_LINELEFT:
+        value -= r.smallChange;
+        break;
+    case SB_LINERIGHT:
+        value += r.smallChange;
+        break;
+    case SB_PAGELEFT:
+        value -= r.largeChange;
+        break;
+    case SB_PAGERIGHT:
+        value += r.largeChange;
+        break;
+    case SB_LEFT:
+        value = r.minimum;
+        break;
+    case SB_RIGHT:
+        value = r.maximum;
+        break;
+    case SB_THUMBPOSITION:
+        value = thumb;
+        break; // a dragged thumb counts when released
+    default:
+        return;
     }
     value = std::clamp(value, r.minimum, r.maximum);
     if (value == old) return;

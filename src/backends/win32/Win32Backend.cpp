@@ -49,7 +49,10 @@ std::string Win32Backend::text(ControlId field)
     return narrow(text);
 }
 
-void Win32Backend::setText(ControlId field, std::string_view text) { SetWindowTextW(control(field), widen(text).c_str()); }
+void Win32Backend::setText(ControlId field, std::string_view text)
+{
+    SetWindowTextW(control(field), widen(text).c_str());
+}
 
 bool Win32Backend::checked(ControlId button) { return SendMessageW(control(button), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
@@ -125,8 +128,7 @@ void Win32Backend::waitAnsweringDesktop(std::chrono::nanoseconds duration)
         // Looking at the queue also keeps Windows from marking the window as
         // not responding.
         MSG msg;
-        while (holdInput_ && PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_INPUT) &&
-               isUserInput(msg.message)) {
+        while (holdInput_ && PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_INPUT) && isUserInput(msg.message)) {
             PeekMessageW(&msg, msg.hwnd, msg.message, msg.message, PM_REMOVE | PM_QS_INPUT);
             if (!holdInput_(msg)) {
                 TranslateMessage(&msg);
@@ -141,7 +143,8 @@ void Win32Backend::waitAnsweringDesktop(std::chrono::nanoseconds duration)
         // the pause neither overshoots nor spins.
         const auto ms = duration_cast<milliseconds>(left).count();
         if (ms >= 2)
-            MsgWaitForMultipleObjectsEx(0, nullptr, DWORD(std::min<long long>(ms - 1, 16)), QS_PAINT | QS_SENDMESSAGE, 0);
+            MsgWaitForMultipleObjectsEx(0, nullptr, DWORD(std::min<long long>(ms - 1, 16)), QS_PAINT | QS_SENDMESSAGE,
+                                        0);
         else
             Sleep(0);
     }

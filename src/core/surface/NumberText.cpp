@@ -36,8 +36,10 @@ std::string textFromReal(double value, std::string_view separator)
 double numberFromText(std::string_view text, std::string_view separator)
 {
     std::size_t begin = 0, end = text.size();
-    while (begin < end && isBlank(text[begin])) ++begin;
-    while (end > begin && isBlank(text[end - 1])) --end;
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
     const std::string_view number = text.substr(begin, end - begin);
 
     // Sign, digits, the separator and digits, an exponent; written again in
@@ -46,11 +48,13 @@ double numberFromText(std::string_view text, std::string_view separator)
     std::size_t i = 0;
     if (i < number.size() && (number[i] == '+' || number[i] == '-')) plain += number[i++];
     int digits = 0;
-    while (i < number.size() && isDigit(number[i])) plain += number[i++], ++digits;
+    while (i < number.size() && isDigit(number[i]))
+        plain += number[i++], ++digits;
     if (!separator.empty() && number.substr(i, separator.size()) == separator) {
         plain += '.';
         i += separator.size();
-        while (i < number.size() && isDigit(number[i])) plain += number[i++], ++digits;
+        while (i < number.size() && isDigit(number[i]))
+            plain += number[i++], ++digits;
     }
     if (digits == 0) notANumber(text);
     if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
@@ -58,7 +62,8 @@ double numberFromText(std::string_view text, std::string_view separator)
         ++i;
         if (i < number.size() && (number[i] == '+' || number[i] == '-')) plain += number[i++];
         int exponentDigits = 0;
-        while (i < number.size() && isDigit(number[i])) plain += number[i++], ++exponentDigits;
+        while (i < number.size() && isDigit(number[i]))
+            plain += number[i++], ++exponentDigits;
         if (exponentDigits == 0) notANumber(text);
     }
     if (i != number.size()) notANumber(text);

@@ -175,6 +175,17 @@ describe('scale and ending', () => {
       assert.equal(await page.locator('dialog').count(), 0);
     }));
 
+  test('an error inside one of the page\'s calls ends in the failure box, not in a program busy for ever', () =>
+    withPage({}, async ({ page }) => {
+      await page.evaluate(() => { TavrolinPage.setText = () => { throw new Error('prvek chybí'); }; });
+      await page.click('#op15');
+      const box = page.locator('dialog.box');
+      await box.waitFor();
+      assert.match(await box.textContent(), /Chyba č\. 5.*prvek chybí/s);
+      await box.locator('button', { hasText: 'OK' }).click();
+      await page.locator('.ended').waitFor();
+    }));
+
   test('Konec ends the program: the page says so and how to start again', () =>
     withPage({}, async ({ page }) => {
       await page.click('#cmdKonec');

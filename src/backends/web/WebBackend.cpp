@@ -1,0 +1,159 @@
+#include "WebBackend.h"
+
+#include "Page.h"
+#include "window/Accessibility.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavrolin::web {
+
+namespace {
+
+// The system's button face, as the desktop programs resolve it on a
+// classic grey desktop.
+constexpr Colour classicButtonFace{0x00C0C0C0};
+
+constexpr std::string_view endedMessage = "Program Tavrolin skončil. Znovu ho spustíte obnovením stránky (klávesa F5).";
+
+} // namespace
+
+WebBackend::WebBackend() : canvas_(0, 0, 1.0, opaque(windowLayout().background.value)) {}
+
+void WebBackend::build()
+{
+    page::start();
+    page::setDrawingDescription(drawingDescription);
+    for (const ControlRow& row : layout())
+        page::addControl(row, row.font.value_or(windowLayout().defaultFont), accessibleName(row.id),
+                         accessibleDescription(row.id));
+    page::orderTabs();
+    separator_ = page::decimalSeparator();
+}
+
+bool WebBackend::reshape(const PaintedControls& painted)
+{
+    // The page is never smaller than the scene; a smaller browser window
+    // scrolls.
+    const int width = page::width(sceneWidth), height = page::height(sceneHeight);
+    const double scale = page::scale();
+    const int deviceWidth = int(std::lround(width * scale)), deviceHeight = int(std::lround(height * scale));
+    const bool rescaled = scale != canvas_.scale();
+    if (deviceWidth == canvas_.width() && deviceHeight == canvas_.height() && !rescaled) return false;
+    const bool first = canvas_.width() == 0;
+    canvas_.reshape(deviceWidth, deviceHeight, scale);
+    page::shape(deviceWidth, deviceHeight, width, height);
+    // The painted controls lie within the scene, which the page always
+    // holds: a new size leaves them as they are, a new scale paints them
+    // sharp again over the stretched picture.
+    if (rescaled || first) renderLooks(painted);
+    return rescaled || first;
+}
+
+void WebBackend::renderLooks(const PaintedControls& painted)
+{
+    for (const ControlRow& row : layout()) {
+        if (!painted.holds(row.id)) continue;
+        const PixelRect rect = canvas_.deviceRect(painted.rect(row.id));
+        Pixels& look = looks_[indexOf(row.id)];
+        if (row.kind == ControlKind::Image) {
+            look = axisLabel(rect.width, rect.height, canvas_.scale());
+            continue;
+        }
+        look = {std::vector<Rgba>(std::size_t(std::max(rect.width, 0)) * std::size_t(std::max(rect.height, 0))),
+                rect.width, rect.height};
+        if (look.rgba.empty()) continue;
+        page::renderLabel(look.rgba.data(), rect.width, rect.height, row.caption,
+                          row.font.value_or(windowLayout().defaultFont), row.align == TextAlign::Centre, row.background,
+                          controlText, canvas_.scale());
+    }
+}
+
+void WebBackend::paint(const std::vector<PaintStep>& steps, const PaintedControls& painted)
+{
+    for (const PaintStep& step : steps) {
+        const PixelRect area = canvas_.deviceRect(step.area);
+        if (!step.control) {
+            canvas_.fill(area, opaque(windowLayout().background.value));
+            continue;
+        }
+        const Pixels& look = looks_[indexOf(*step.control)];
+        const PixelRect at = canvas_.deviceRect(painted.rect(*step.control));
+        canvas_.blit(look.rgba.data(), look.width, look.height, at.left, at.top, area);
+    }
+}
+
+void WebBackend::flush()
+{
+    const PixelRect changed = canvas_.takeChanged();
+    if (changed.empty()) return;
+    page::flush(canvas_.pixels(), canvas_.width(), canvas_.height(), changed.left, changed.top, changed.width,
+                changed.height);
+}
+
+Colour WebBackend::buttonFace() { return classicButtonFace; }
+
+void WebBackend::drawLine(float x1, float y1, float x2, float y2, Colour colour, int penWidth)
+{
+    canvas_.drawLine(x1, y1, x2, y2, penWidth, opaque(colour.value));
+}
+
+void WebBackend::drawCircle(float x, float y, float radius, Colour colour, int penWidth)
+{
+    canvas_.drawCircle(x, y, radius, penWidth, opaque(colour.value));
+}
+
+bool WebBackend::hasControl(ControlId id) { return page::kindOf(id) >= 0; }
+std::string WebBackend::text(ControlId field) { return page::getText(field); }
+void WebBackend::setText(ControlId field, std::string_view text) { page::setText(field, text); }
+bool WebBackend::checked(ControlId button) { return page::isChecked(button); }
+void WebBackend::setChecked(ControlId button, bool checked) { page::setChecked(button, checked); }
+int WebBackend::scrollValue(ControlId scrollBar) { return page::scrollValue(scrollBar); }
+void WebBackend::showControl(ControlId id) { page::show(id); }
+void WebBackend::moveControl(ControlId id, int left, int top) { page::move(id, left, top); }
+
+Backend::Time WebBackend::now()
+{
+    return std::chrono::duration_cast<Time>(std::chrono::duration<double, std::milli>(emscripten_get_now()));
+}
+
+// The browser's own loop runs meanwhile: it shows the step, repaints and
+// scrolls the page, and the page holds the user's input.
+void WebBackend::waitUntil(Time deadline)
+{
+    page::waitUntil(std::chrono::duration<double, std::milli>(deadline).count());
+}
+
+Answer WebBackend::askYesNo(std::string_view title, std::string_view prompt)
+{
+    page::ask(title, prompt);
+    // The page answers from its own events; the run waits here without
+    // holding the browser up.
+    int answer;
+    while ((answer = page::answer()) < 0)
+        emscripten_sleep(20);
+    return answer == 0 ? Answer::Yes : answer == 1 ? Answer::No : Answer::Other;
+}
+
+// The box stays while the program has ended: the page ends once it is
+// answered.
+void WebBackend::showFailure(std::string_view title, std::string_view text)
+{
+    failed_ = true;
+    flush();
+    page::failure(title, text, endedMessage);
+}
+
+void WebBackend::handlerEnded() { page::handlerDone(); }
+
+// A page cannot close its own tab: it says that the program has ended.
+void WebBackend::close(int /*exitStatus*/)
+{
+    if (failed_) return;
+    flush();
+    page::end(endedMessage);
+}
+
+} // namespace tavrolin::web

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "AxisLabel.h"
+#include "PixelCanvas.h"
+#include "surface/Backend.h"
+#include "window/Layout.h"
+
+#include <array>
+#include <vector>
+
+namespace tavrolin::web {
+
+// The core's primitives on the page built from the layout: controls are the
+// page's elements, the drawing a pixel buffer that its canvas shows, labels
+// and the image painted into that buffer.
+class WebBackend final : public Backend {
+public:
+    WebBackend();
+
+    // Makes the page's elements and the drawing.
+    void build();
+    // Takes up the page's present size and scale; true if the scale changed
+    // (or the drawing is new), so that the painted controls are to be
+    // painted afresh.
+    bool reshape(const PaintedControls& painted);
+    const PixelCanvas& canvas() const { return canvas_; }
+    bool failed() const { return failed_; }
+
+    void drawLine(float x1, float y1, float x2, float y2, Colour colour, int penWidth) override;
+    void drawCircle(float x, float y, float radius, Colour colour, int penWidth) override;
+    void paint(const std::vector<PaintStep>& steps, const PaintedControls& painted) override;
+    void flush() override;
+    Colour buttonFace() override;
+
+    bool hasControl(ControlId id) override;
+    std::string text(ControlId field) override;
+    void setText(ControlId field, std::string_view text) override;
+    bool checked(ControlId button) override;
+    void setChecked(ControlId button, bool checked) override;
+    int scrollValue(ControlId scrollBar) override;
+    void showControl(ControlId id) override;
+    void moveControl(ControlId id, int left, int top) override;
+
+    Time now() override;
+    void waitUntil(Time deadline) override;
+
+    Answer askYesNo(std::string_view title, std::string_view prompt) override;
+    void showFailure(std::string_view title, std::string_view text) override;
+    std::string decimalSeparator() override { return separator_; }
+
+    void scheduleHeldInput() override {}
+    void handlerEnded() override;
+    void close(int exitStatus) override;
+
+private:
+    void renderLooks(const PaintedControls& painted);
+
+    PixelCanvas canvas_;
+    // Each painted control's pixels at the canvas's scale.
+    std::array<Pixels, controlCount> looks_;
+    std::string separator_;
+    bool failed_ = false;
+};
+
+} // namespace tavrolin::web
