@@ -21,7 +21,11 @@ EMSCRIPTEN_KEEPALIVE void tavrolin_post(int control, int event)
     program().post(tavrolin::ControlId(control), tavrolin::Event(event));
 }
 
-EMSCRIPTEN_KEEPALIVE int tavrolin_busy() { return program().busy() ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE int tavrolin_busy() { return program().holdsInput() ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE void tavrolin_hold(int number) { program().hold(number); }
+
+EMSCRIPTEN_KEEPALIVE void tavrolin_deliver_held() { program().deliverHeldInput(); }
 
 EMSCRIPTEN_KEEPALIVE void tavrolin_reshape() { program().reshape(); }
 

@@ -30,9 +30,10 @@ void setBackground(QWidget* w, QColor colour)
     palette.setColor(QPalette::Window, colour);
     palette.setColor(QPalette::Button, colour);
     palette.setColor(QPalette::Base, colour);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    palette.setColor(QPalette::Text, Qt::black);
+    const QColor text = toQColor(controlText);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Text, text);
     palette.setColor(QPalette::Dark, QColor(128, 128, 128));
     palette.setColor(QPalette::Light, Qt::white);
     w->setPalette(palette);

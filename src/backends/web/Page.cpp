@@ -54,6 +54,9 @@ EM_JS(void, js_end, (const char* message), { try { TavrolinPage.end(UTF8ToString
 EM_JS(void, js_failure, (const char* title, const char* text, const char* endMessage), { try {
     TavrolinPage.failure(UTF8ToString(title), UTF8ToString(text), UTF8ToString(endMessage));
 } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_scheduleHeld, (), { try { TavrolinPage.scheduleHeld(); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_deliverHeld, (int number), { try { TavrolinPage.deliverHeld(number); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(int, js_nextDelivered, (), { try { return TavrolinPage.nextDelivered(); } catch (e) { TavrolinPage.caught(e); return -1; } });
 EM_JS(char*, js_takeError, (), { var e = TavrolinPage.takeError(); return e === null ? 0 : allocateUTF8(e); });
 // clang-format on
 
@@ -183,6 +186,18 @@ void handlerDone()
     js_handlerDone();
     check();
 }
+void scheduleHeld()
+{
+    js_scheduleHeld();
+    check();
+}
+void deliverHeld(int number)
+{
+    js_deliverHeld(number);
+    check();
+}
+int nextDelivered() { return checked(js_nextDelivered()); }
+
 // The program's last words: an error in them has nobody left to tell.
 void end(std::string_view message) { js_end(std::string(message).c_str()); }
 void failure(std::string_view title, std::string_view text, std::string_view endMessage)

@@ -49,6 +49,13 @@ int answer();
 void waitUntil(double deadline);
 
 void handlerDone();
+// Held input: the page calls tavrolin_deliver_held from a timer of its own.
+void scheduleHeld();
+// Gives held input number `number` to the controls; the events it made for
+// the program follow from nextDelivered(), as control index * 4 + event,
+// until it returns -1.
+void deliverHeld(int number);
+int nextDelivered();
 void end(std::string_view message);
 void failure(std::string_view title, std::string_view text, std::string_view endMessage);
 

@@ -30,6 +30,26 @@ void Program::post(ControlId control, Event event)
     guarded([&] { session_.post(control, event); });
 }
 
+void Program::hold(int number)
+{
+    session_.queue().hold([this, number] { deliver(number); });
+}
+
+void Program::deliver(int number)
+{
+    page::deliverHeld(number);
+    for (int event; (event = page::nextDelivered()) >= 0;) {
+        const int control = event / 4, kind = event % 4;
+        if (std::size_t(control) < controlCount && kind <= int(Event::Change))
+            session_.post(ControlId(control), Event(kind));
+    }
+}
+
+void Program::deliverHeldInput()
+{
+    guarded([this] { session_.queue().deliverHeldInput(); });
+}
+
 void Program::reshape()
 {
     if (session_.ended() || session_.busy()) return;

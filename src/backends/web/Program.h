@@ -15,15 +15,23 @@ public:
 
     // Builds the page, runs the load handler and puts the focus on Start.
     void start();
-    // An event of the page's controls; the page holds input while busy().
+    // An event of the page's controls.
     void post(ControlId control, Event event);
-    bool busy() const { return session_.busy(); }
+    // While true, the page gives its input to hold() instead of to the
+    // controls: a handler runs, or older held input waits.
+    bool holdsInput() const { return session_.holdsInput(); }
+    // Holds the page's input number `number`, to be given to the controls
+    // once the program is idle, in order with the rest.
+    void hold(int number);
+    // The page's timer, when the program asked for its held input.
+    void deliverHeldInput();
     void reshape();
 
 private:
     // Nothing may be thrown back into the browser's loop: what a call
     // throws ends the program with the failure box.
     template <class F> void guarded(F&& f);
+    void deliver(int number);
 
     WebBackend backend_;
     Session session_;

@@ -146,6 +146,8 @@ void WebBackend::showFailure(std::string_view title, std::string_view text)
     page::failure(title, text, endedMessage);
 }
 
+void WebBackend::scheduleHeldInput() { page::scheduleHeld(); }
+
 void WebBackend::handlerEnded() { page::handlerDone(); }
 
 // A page cannot close its own tab: it says that the program has ended.

@@ -48,7 +48,7 @@ public:
     void showFailure(std::string_view title, std::string_view text) override;
     std::string decimalSeparator() override { return separator_; }
 
-    void scheduleHeldInput() override {}
+    void scheduleHeldInput() override;
     void handlerEnded() override;
     void close(int exitStatus) override;
 

@@ -1,18 +1,19 @@
 // The page side of the browser program: the window's controls as HTML
 // elements, the canvas that shows the drawing, the question and failure
-// boxes, and the input held while a handler runs. The program (C++) calls
-// the functions of TavrolinPage; the page calls the program only from the
-// browser's own events and timers, never from inside a call of the program,
-// because a handler may pause (Asyncify) and a second call into a paused
-// program would break it.
+// boxes, and the input that the program holds while a handler runs. The
+// program (C++) calls the functions of TavrolinPage; the page calls the
+// program only from the browser's own events and timers, never from inside
+// a call of the program, because a handler may pause (Asyncify) and a second
+// call into a paused program would break it.
 var TavrolinPage = (function () {
   'use strict';
   var kinds = ['window', 'scrollbar', 'textfield', 'frame', 'commandbutton', 'optionbutton', 'label', 'image'];
   var events = { load: 0, click: 1, change: 2 };
   var controls = [];      // by control index: { element, kind, name, ... }
   var root = null, canvas = null, context = null;
-  var held = [];          // input made while the program was busy, oldest first
-  var replaying = false;
+  var held = {};          // input made while the program was busy, by the number it holds it under
+  var nextHeld = 1;
+  var delivered = null;   // while held input is given to the controls: the program events it makes
   var ended = false;
   var answer = -1;        // the question's answer: -1 none yet, 0 Yes, 1 No
   var openDialog = null;
@@ -40,16 +41,22 @@ var TavrolinPage = (function () {
     element.style.height = height + 'px';
   }
 
+  // True while the program holds input: a handler runs, or older held
+  // input waits.
   function busy() {
-    return ended || (!replaying && held.length > 0) || (Module._tavrolin_busy() !== 0);
+    return ended || (Module._tavrolin_busy() !== 0);
   }
   function post(index, event) {
     if (ended) return;
+    // Held input being given to the controls: the program, which asked for
+    // it, posts the events itself.
+    if (delivered !== null) { delivered.push(index * 4 + event); return; }
     Module._tavrolin_post(index, event);
   }
 
   // Input for the page's controls while the program is busy is kept from
-  // them and written down, to be given to them once it is idle, in order.
+  // them and written down; the program holds it, in order with the rest of
+  // its input, and has it given to the controls once it is idle.
   var heldKinds = ['pointerdown', 'pointerup', 'mousedown', 'mouseup', 'click', 'dblclick', 'auxclick',
                    'keydown', 'keypress', 'keyup', 'input', 'change', 'wheel', 'touchstart', 'touchend',
                    'contextmenu'];
@@ -58,7 +65,9 @@ var TavrolinPage = (function () {
     if (!root || !root.contains(event.target) || insideDialog(event.target) || !busy()) return;
     if (ended) { event.preventDefault(); event.stopImmediatePropagation(); return; }
     if (event.type === 'click' || event.type === 'keydown') {
-      held.push({ type: event.type, target: event.target, key: event.key, shift: event.shiftKey });
+      var number = nextHeld++;
+      held[number] = { type: event.type, target: event.target, key: event.key, shift: event.shiftKey };
+      Module._tavrolin_hold(number);
     }
     if (event.type === 'wheel') return; // the page still scrolls
     event.preventDefault();
@@ -103,22 +112,6 @@ var TavrolinPage = (function () {
       }
     }
   }
-  function replayHeld() {
-    while (held.length > 0 && !ended && Module._tavrolin_busy() === 0) {
-      var entry = held.shift();
-      replaying = true;
-      try {
-        if (entry.type === 'click') {
-          if (document.contains(entry.target) && entry.target.type !== 'range') entry.target.click();
-        } else {
-          replayKey(entry);
-        }
-      } finally {
-        replaying = false;
-      }
-    }
-  }
-
   function onResize() {
     if (ended) return;
     if (Module._tavrolin_busy() !== 0) { pendingReshape = true; return; }
@@ -346,21 +339,46 @@ var TavrolinPage = (function () {
       });
     },
 
-    // After every handler: held input is given to the controls once the
-    // program is idle, and a change of the window's size made meanwhile is
+    // After every handler: a change of the window's size made meanwhile is
     // taken up.
     handlerDone: function () {
+      setTimeout(function () { if (pendingReshape) onResize(); }, 0);
+    },
+    // The program has input to deliver: it is called back from a timer of
+    // the page's, never from inside its own call.
+    scheduleHeld: function () {
       setTimeout(function () {
+        if (ended) return;
+        Module._tavrolin_deliver_held();
         if (pendingReshape) onResize();
-        replayHeld();
       }, 0);
+    },
+    // Gives a held input to the controls, as it would have been had it come
+    // now; the program then takes the events it made from nextDelivered().
+    deliverHeld: function (number) {
+      var entry = held[number];
+      delete held[number];
+      delivered = [];
+      if (!entry || ended) return;
+      if (entry.type === 'click') {
+        if (document.contains(entry.target) && entry.target.type !== 'range') entry.target.click();
+      } else {
+        replayKey(entry);
+      }
+    },
+    // The next event the delivered input made (control index * 4 + event),
+    // or -1.
+    nextDelivered: function () {
+      var next = delivered !== null && delivered.length > 0 ? delivered.shift() : -1;
+      if (next < 0) delivered = null;
+      return next;
     },
 
     // The program has ended: a tab cannot be closed by its page, so it says
     // so and how to start again.
     end: function (message) {
       ended = true;
-      held = [];
+      held = {};
       root.querySelectorAll('button, input').forEach(function (e) { e.disabled = true; });
       var notice = document.createElement('div');
       notice.className = 'ended';

@@ -2,6 +2,7 @@
 
 #include "DeviceScale.h"
 #include "DpiAwareness.h"
+#include "surface/Colour.h"
 
 #include <string>
 
@@ -52,7 +53,7 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             RECT text{scale.at(8), 0, scale.at(8) + extent.cx + scale.at(2), tm.tmHeight};
             FillRect(dc, &text, HBRUSH(GetWindowLongPtrW(hwnd, backgroundSlot)));
             SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, RGB(0, 0, 0));
+            SetTextColor(dc, RGB(controlText.red(), controlText.green(), controlText.blue()));
             DrawTextW(dc, caption.c_str(), int(caption.size()), &text, DT_LEFT | DT_TOP | DT_NOPREFIX | DT_SINGLELINE);
         }
         SelectObject(dc, oldFont);

@@ -110,8 +110,8 @@ namespace {
 // The drawing covers the largest client area the window can have.
 SIZE canvasSize(const DeviceScale& scale)
 {
-    return {std::max(scale.at(800), GetSystemMetrics(SM_CXVIRTUALSCREEN)),
-            std::max(scale.at(600), GetSystemMetrics(SM_CYVIRTUALSCREEN))};
+    return {std::max(scale.at(sceneWidth), GetSystemMetrics(SM_CXVIRTUALSCREEN)),
+            std::max(scale.at(sceneHeight), GetSystemMetrics(SM_CYVIRTUALSCREEN))};
 }
 
 void resizeToLayout(const BuiltWindow& built)

@@ -39,6 +39,7 @@ public:
     MainWindow& window() { return window_; }
     EventQueue& queue() { return queue_; }
     bool busy() const { return queue_.busy(); }
+    bool holdsInput() const { return queue_.holdsInput(); }
     bool failed() const { return queue_.failed(); }
     bool ended() const { return ended_; }
     int exitStatus() const { return exitStatus_; }
