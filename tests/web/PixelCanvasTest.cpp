@@ -1,10 +1,13 @@
 // The browser's drawing buffer, natively: the exactness rules that the run
 // relies on, at the scales of common screens.
+#include "web/AxisLabel.h"
 #include "web/PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -129,6 +132,40 @@ TEST(PixelCanvasReshape, KeepsThePictureAtTheNewScale)
     EXPECT_EQ(canvas.at(150, 210), silver);
     EXPECT_EQ(canvas.takeChanged(), (PixelRect{0, 0, 200, 220}));
     EXPECT_TRUE(canvas.takeChanged().empty());
+}
+
+
+// A one-pixel-wide bitmap of two rows, red above blue, with the height's
+// sign saying which way its rows run; a height past any real bitmap, the
+// lowest int among them, is not one.
+TEST(AxisLabelBitmap, RowsRunAsTheHeightsSignSaysAndAnAbsurdHeightIsNoBitmap)
+{
+    const auto bitmap = [](std::int32_t height, bool redFirst) {
+        std::vector<unsigned char> b(54 + 8, 0);
+        const auto put = [&](std::size_t at, std::uint32_t v, int bytes) {
+            for (int i = 0; i < bytes; ++i) b[at + std::size_t(i)] = (v >> (8 * i)) & 0xFF;
+        };
+        b[0] = 'B', b[1] = 'M';
+        put(10, 54, 4);
+        put(18, 1, 4);
+        put(22, std::uint32_t(height), 4);
+        put(28, 24, 2);
+        const std::size_t red = redFirst ? 54 : 58, blue = redFirst ? 58 : 54; // rows of 4 bytes, BGR
+        b[red + 2] = 0xFF;
+        b[blue] = 0xFF;
+        return b;
+    };
+    const auto topDown = bitmap(-2, true), bottomUp = bitmap(2, false);
+    for (const auto& bytes : {topDown, bottomUp}) {
+        const Pixels p = decodeBitmap(bytes.data(), bytes.size());
+        ASSERT_EQ(p.height, 2);
+        EXPECT_EQ(p.rgba[0], opaque(0x0000FF)) << "red on top";
+        EXPECT_EQ(p.rgba[1], opaque(0xFF0000));
+    }
+    for (std::int32_t height : {std::numeric_limits<std::int32_t>::min(), -4097, 4097}) {
+        const auto bytes = bitmap(height, true);
+        EXPECT_EQ(decodeBitmap(bytes.data(), bytes.size()).height, 0) << height;
+    }
 }
 
 } // namespace
