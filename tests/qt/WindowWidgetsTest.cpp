@@ -158,6 +158,11 @@ void WindowWidgetsTest::userClickOnAFrequencyButtonRunsItsChain()
     QTest::mouseClick(program->widget(opCerna), Qt::LeftButton);
     QCOMPARE(field(nBarva), std::string("černá"));
     QCOMPARE(field(nFrekvence), std::string("0.5"));
+    // The separator is the user's locale's, which Qt reads from the session.
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
+    QTest::mouseClick(program->widget(op15), Qt::LeftButton);
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(field(nFrekvence), std::string("1,5"));
 }
 
 void WindowWidgetsTest::konecClosesTheWindow()
