@@ -26,7 +26,7 @@ Session::Session(Backend& backend) : backend_(backend), toolkit_(backend), windo
 bool Session::load()
 {
     post(ControlId::Tavrolin, Event::Load);
-    return !failed();
+    return !ended_;
 }
 
 void Session::post(ControlId control, Event event)

@@ -20,7 +20,8 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // Runs the load handler; false if it failed (the failure is reported).
+    // Runs the load handler; false if the program has ended instead (a
+    // failure, reported, or one before it).
     bool load();
     // A control's event, run now or after the running handler; a failure is
     // shown and ends the program.
