@@ -14,6 +14,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Tests run under wine; tests/win32/wine-prefix.sh makes "wine" the one that
-# runs this target's programs.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Tests run under wine, each in a display and a wine prefix of its own, or
+# in the prefix of a whole suite run inside tests/win32/wine-prefix.sh, which
+# also makes "wine" the one that runs this target's programs.
+get_filename_component(tavrolin_tests ${CMAKE_CURRENT_LIST_DIR}/../tests ABSOLUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${tavrolin_tests}/e2e/with-display.sh ${tavrolin_tests}/win32/wine-prefix.sh wine)

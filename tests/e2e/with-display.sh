@@ -8,14 +8,13 @@ for tool in Xvfb openbox xdpyinfo; do
     command -v "$tool" >/dev/null || { echo "with-display: $tool is missing (scripts/install-deps.sh test)" >&2; exit 1; }
 done
 
-# A display number nobody uses: the lock file of a running server tells.
-display=
-for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "with-display: no free display number" >&2; exit 1; }
-
-Xvfb "$display" -screen 0 ${TAVROLIN_SCREEN:-1280x800x24} -nolisten tcp -noreset >/dev/null 2>&1 &
+# Xvfb takes a display number nobody uses and says which: suites started
+# side by side never race for the same one.
+fifo=$(mktemp -u /tmp/tavrolin-display.XXXXXX)
+mkfifo "$fifo"
+exec 3<>"$fifo"
+rm -f "$fifo"
+Xvfb -displayfd 3 -screen 0 ${TAVROLIN_SCREEN:-1280x800x24} -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 wm=
 cleanup() {
@@ -25,9 +24,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-export DISPLAY=$display
-for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-xdpyinfo >/dev/null 2>&1 || { echo "with-display: Xvfb did not start on $display" >&2; exit 1; }
+number=
+read -r -t 20 number <&3 || true
+exec 3<&-
+[ -n "$number" ] || { echo "with-display: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$number
+xdpyinfo >/dev/null 2>&1 || { echo "with-display: Xvfb did not answer on $DISPLAY" >&2; exit 1; }
 
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!

@@ -4,12 +4,22 @@
 # 32-bit, or 64-bit where 32-bit wine cannot run (wine-arch.sh decides unless
 # TAVROLIN_WINEARCH is win32 or win64); inside it, "wine" runs that wine.
 # TAVROLIN_WINE_DPI sets the screen's scale of the prefix (120 is 125 %,
-# 192 is 200 %; 96 when not given).
+# 192 is 200 %; 96 when not given). Commands of COMMAND that call
+# wine-prefix.sh again share this prefix instead of making one each.
 # Usage: wine-prefix.sh COMMAND [ARG...]   (inside a display: with-display.sh)
 set -euo pipefail
 here=$(dirname "$0")
 
 command -v wine >/dev/null || { echo "wine-prefix: wine is missing (scripts/install-deps.sh test)" >&2; exit 1; }
+
+# Inside another wine-prefix.sh, whose command is a whole suite: its prefix
+# serves, set up once, at this command's scale. The suite's commands run one
+# after another, since the scale is the prefix's.
+if [ -n "${TAVROLIN_WINE_SUITE_PREFIX:-}" ] && [ -d "$TAVROLIN_WINE_SUITE_PREFIX" ]; then
+    export WINEPREFIX=$TAVROLIN_WINE_SUITE_PREFIX
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${TAVROLIN_WINE_DPI:-96}" /f >/dev/null 2>&1
+    exec "$@"
+fi
 arch=${TAVROLIN_WINEARCH:-$("$here/wine-arch.sh" 2>/dev/null)} ||
     { echo "wine-prefix: no wine runs here: $("$here/wine-arch.sh" 2>&1 >/dev/null)" >&2; exit 1; }
 
@@ -54,4 +64,5 @@ if [ -n "${TAVROLIN_WINE_DPI:-}" ]; then
 fi
 wineserver -w
 
+export TAVROLIN_WINE_SUITE_PREFIX=$WINEPREFIX
 "$@"
