@@ -14,11 +14,16 @@ command -v wine >/dev/null || { echo "wine-prefix: wine is missing (scripts/inst
 
 # Inside another wine-prefix.sh, whose command is a whole suite: its prefix
 # serves, set up once, at this command's scale. The suite's commands run one
-# after another, since the scale is the prefix's.
+# after another, since the scale is the prefix's; and each waits for wine to
+# end, since wine's desktop takes the screen it was started on.
 if [ -n "${TAVROLIN_WINE_SUITE_PREFIX:-}" ] && [ -d "$TAVROLIN_WINE_SUITE_PREFIX" ]; then
     export WINEPREFIX=$TAVROLIN_WINE_SUITE_PREFIX
+    wineserver -w
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${TAVROLIN_WINE_DPI:-96}" /f >/dev/null 2>&1
-    exec "$@"
+    status=0
+    "$@" || status=$?
+    wineserver -w
+    exit "$status"
 fi
 arch=${TAVROLIN_WINEARCH:-$("$here/wine-arch.sh" 2>/dev/null)} ||
     { echo "wine-prefix: no wine runs here: $("$here/wine-arch.sh" 2>&1 >/dev/null)" >&2; exit 1; }
