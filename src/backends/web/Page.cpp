@@ -26,6 +26,7 @@ EM_JS(void, js_addControl, (int index, int kind, int container, const char* name
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_orderTabs, (), { try { TavrolinPage.orderTabs(); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_focus, (int index), { try { TavrolinPage.focus(index); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_ready, (), { try { TavrolinPage.ready(); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(int, js_kindOf, (int index), { try { return TavrolinPage.kindOf(index); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(char*, js_getText, (int index), { try { return allocateUTF8(TavrolinPage.getText(index)); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_setText, (int index, const char* text), { try { TavrolinPage.setText(index, UTF8ToString(text)); } catch (e) { TavrolinPage.caught(e); } });
@@ -121,6 +122,11 @@ void orderTabs()
 void focus(ControlId id)
 {
     js_focus(index(id));
+    check();
+}
+void ready()
+{
+    js_ready();
     check();
 }
 int kindOf(ControlId id) { return checked(js_kindOf(index(id))); }

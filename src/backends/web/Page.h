@@ -21,6 +21,8 @@ void addControl(const ControlRow& row, const FontStyle& font, std::string_view a
                 std::string_view accessibleDescription);
 void orderTabs();
 void focus(ControlId id);
+// The program has started and reports its own failures from now on.
+void ready();
 // The kind of element the page made for the control, or -1 for none.
 int kindOf(ControlId id);
 

@@ -22,7 +22,10 @@ void Program::start()
         reshape();
     });
     if (!session_.load()) return;
-    guarded([] { page::focus(ControlId::cmdStart); });
+    guarded([] {
+        page::focus(ControlId::cmdStart);
+        page::ready();
+    });
 }
 
 void Program::post(ControlId control, Event event)

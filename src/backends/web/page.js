@@ -19,6 +19,7 @@ var TavrolinPage = (function () {
   var openDialog = null;
   var pendingReshape = false;
   var callError = null;   // what went wrong in the program's last call, for it to report
+  var ready = false;      // the program has started and shows its window
   var yieldChannel = new MessageChannel();
   var afterYield = [];
   yieldChannel.port1.onmessage = function () { afterYield.shift()(); };
@@ -308,10 +309,19 @@ var TavrolinPage = (function () {
       HEAPU8.set(g.getImageData(0, 0, width, height).data, into);
     },
 
+    // The browser's language's, or Czech where the browser reports a tag
+    // that is no language ("C", as under LANG=C) or one it has no numbers
+    // for.
     decimalSeparator: function () {
-      var parts = new Intl.NumberFormat(navigator.language).formatToParts(0.5);
+      var language = 'cs';
+      try {
+        if (Intl.NumberFormat.supportedLocalesOf([navigator.language]).length > 0) language = navigator.language;
+      } catch (e) {
+        // RangeError: not a language tag at all.
+      }
+      var parts = new Intl.NumberFormat(language).formatToParts(0.5);
       for (var i = 0; i < parts.length; ++i) if (parts[i].type === 'decimal') return parts[i].value;
-      return '.';
+      return ',';
     },
 
     ask: function (title, prompt) {
@@ -337,6 +347,22 @@ var TavrolinPage = (function () {
         }
         check();
       });
+    },
+
+    // The program has started: from now on it reports its own failures.
+    ready: function () { ready = true; },
+    // The program could not start (its code would not load, or failed
+    // before it could show a failure box): the page says so instead of
+    // staying blank.
+    startFailed: function (reason) {
+      if (ready || ended || openDialog !== null) return;
+      ended = true;
+      var notice = document.createElement('div');
+      notice.className = 'ended';
+      notice.setAttribute('role', 'alert');
+      notice.textContent = 'Program Tavrolin se nepodařilo spustit (' + reason + '). ' +
+        'Obnovte stránku (klávesa F5), nebo ji otevřete v jiném prohlížeči.';
+      document.body.append(notice);
     },
 
     // After every handler: a change of the window's size made meanwhile is
@@ -394,3 +420,12 @@ var TavrolinPage = (function () {
     },
   };
 })();
+
+// A failure before the program could report it shows on the page.
+Module.onAbort = function (what) { TavrolinPage.startFailed(String(what)); };
+window.addEventListener('error', function (event) {
+  TavrolinPage.startFailed(String(event.message || event.error));
+});
+window.addEventListener('unhandledrejection', function (event) {
+  TavrolinPage.startFailed(String((event.reason && event.reason.message) || event.reason));
+});

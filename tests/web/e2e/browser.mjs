@@ -13,9 +13,11 @@ export async function launch() {
                            headless: true });
 }
 
-// The program opened in a new page, ready for input (Start has the focus).
-// Every request the page makes is written down.
-export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1280, height = 800 } = {}) {
+// The program opened in a new page, ready for input (Start has the focus),
+// unless told not to wait for that; initScript runs in the page before the
+// program. Every request the page makes is written down.
+export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1280, height = 800, initScript = null,
+                                      ready = true } = {}) {
   const file = process.env.TAVROLIN_HTML;
   if (!file) throw new Error('TAVROLIN_HTML names no tavrolin.html');
   const context = await browser.newContext({ locale, deviceScaleFactor: scale, viewport: { width, height } });
@@ -25,8 +27,9 @@ export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1280,
   page.on('request', (r) => requests.push(r.url()));
   page.on('pageerror', (e) => errors.push(String(e)));
   page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
+  if (initScript) await page.addInitScript(initScript);
   await page.goto(pathToFileURL(file).href);
-  await page.waitForFunction(() => document.activeElement && document.activeElement.id === 'cmdStart');
+  if (ready) await page.waitForFunction(() => document.activeElement && document.activeElement.id === 'cmdStart');
   return { context, page, requests, errors };
 }
 

@@ -66,6 +66,29 @@ describe('the page at start-up', () => {
   }));
 });
 
+describe('any browser', () => {
+  test('a language that is no language tag ("C") starts the program with Czech number texts', () =>
+    withPage({ initScript: () => Object.defineProperty(Navigator.prototype, 'language', { get: () => 'C' }) },
+             async ({ page }) => {
+      await page.click('#op15 input');
+      assert.equal(await field(page, 'nFrekvence'), '1,5');
+    }));
+
+  test('a program that cannot start says so on the page instead of leaving it blank', async () => {
+    const opened = await open(browser, {
+      ready: false,
+      initScript: () => { WebAssembly.instantiate = () => Promise.reject(new Error('bez WebAssembly')); },
+    });
+    try {
+      const notice = opened.page.locator('.ended[role=alert]');
+      await notice.waitFor();
+      assert.match(await notice.textContent(), /Tavrolin se nepodařilo spustit.*bez WebAssembly/s);
+    } finally {
+      await opened.context.close();
+    }
+  });
+});
+
 describe('runs', () => {
   test('a whole run at slow-down 1 draws the curve of the formula, the glass plate and the captions',
        () => withPage({}, async ({ page, requests }) => {
