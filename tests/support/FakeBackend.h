@@ -22,6 +22,7 @@ public:
     std::function<void()> onWait; // runs in every pause, as the desktop's events would
     std::vector<Time> deadlines;  // every pause's end, in order
     std::vector<std::string> failures;
+    std::vector<std::string> announced;
     std::optional<int> closedWith; // the exit status the program ended with
     int flushes = 0;
     int heldInputScheduled = 0;
@@ -60,6 +61,7 @@ public:
     void showFailure(std::string_view, std::string_view text) override { failures.emplace_back(text); }
     std::string decimalSeparator() override { return separator_; }
     void scheduleHeldInput() override { ++heldInputScheduled; }
+    void announce(std::string_view text) override { announced.emplace_back(text); }
     void close(int exitStatus) override { closedWith = exitStatus; }
 
 private:

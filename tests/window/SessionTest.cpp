@@ -25,6 +25,17 @@ TEST(Session, AFailureIsShownWithItsNumberAndEndsTheProgramWithStatusOne)
     EXPECT_EQ(backend.textOf(nFrekvence), "1") << "nothing runs after the end";
 }
 
+TEST(Session, AScreenReaderHearsARunStartAndEndButNotOtherClicks)
+{
+    FakeBackend backend;
+    Session session(backend);
+    ASSERT_TRUE(session.load());
+    session.post(op15, Event::Click);
+    EXPECT_TRUE(backend.announced.empty());
+    session.post(cmdStart, Event::Click);
+    EXPECT_EQ(backend.announced, (std::vector<std::string>{"Animace běží.", "Animace skončila."}));
+}
+
 TEST(Session, KonecClosesOnceItsHandlerHasReturnedAndDropsHeldInput)
 {
     FakeBackend backend;

@@ -51,6 +51,8 @@ int answer();
 void waitUntil(double deadline);
 
 void handlerDone();
+// Says the text in the page's polite live region.
+void announce(std::string_view text);
 // Held input: the page calls tavrolin_deliver_held from a timer of its own.
 void scheduleHeld();
 // Gives held input number `number` to the controls; the events it made for

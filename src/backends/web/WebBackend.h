@@ -50,6 +50,7 @@ public:
 
     void scheduleHeldInput() override;
     void handlerEnded() override;
+    void announce(std::string_view text) override;
     void close(int exitStatus) override;
 
 private:

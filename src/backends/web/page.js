@@ -20,6 +20,7 @@ var TavrolinPage = (function () {
   var pendingReshape = false;
   var callError = null;   // what went wrong in the program's last call, for it to report
   var ready = false;      // the program has started and shows its window
+  var status = null;      // the polite live region
   var yieldChannel = new MessageChannel();
   var afterYield = [];
   yieldChannel.port1.onmessage = function () { afterYield.shift()(); };
@@ -172,6 +173,12 @@ var TavrolinPage = (function () {
       heldKinds.forEach(function (kind) { window.addEventListener(kind, holdInput, true); });
       window.addEventListener('resize', onResize);
       controls[0] = { element: root, kind: 'window' };
+      // Out of sight, for screen readers: what the picture does now.
+      status = document.createElement('div');
+      status.className = 'announcer';
+      status.setAttribute('aria-live', 'polite');
+      status.setAttribute('role', 'status');
+      document.body.append(status);
     },
     setDrawingDescription: function (text) { canvas.setAttribute('aria-label', text); },
     // The page's size in layout pixels (the scene keeps its size; the page
@@ -337,9 +344,19 @@ var TavrolinPage = (function () {
     // timer set from a chain of timers for less than 4 ms is held to 4 ms.
     // Message tasks are not held back, and the browser paints and takes
     // input between them.
+    // A hidden page holds the run where it is, whatever the browser does
+    // with its timers; shown again, the run goes on with a whole pause.
     until: function (deadline) {
       return new Promise(function (resolve) {
         function check() {
+          if (document.hidden) {
+            document.addEventListener('visibilitychange', function shown() {
+              if (document.hidden) return;
+              document.removeEventListener('visibilitychange', shown);
+              check();
+            });
+            return;
+          }
           var left = deadline - performance.now();
           if (!(left > 0)) resolve();
           else if (left >= 4) setTimeout(check, left);
@@ -349,6 +366,7 @@ var TavrolinPage = (function () {
       });
     },
 
+    announce: function (text) { status.textContent = text; },
     // The program has started: from now on it reports its own failures.
     ready: function () { ready = true; },
     // The program could not start (its code would not load, or failed

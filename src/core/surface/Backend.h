@@ -62,6 +62,8 @@ public:
     virtual void scheduleHeldInput() = 0;
     // A handler has returned and its drawing is on the screen.
     virtual void handlerEnded() {}
+    // Tells a screen reader's user, politely, what the picture does now.
+    virtual void announce(std::string_view /*text*/) {}
     // Ends the program: closes the window, with this exit status.
     virtual void close(int exitStatus) = 0;
 };

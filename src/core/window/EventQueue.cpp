@@ -13,6 +13,7 @@ std::optional<Failure> EventQueue::post(ControlId control, Event event)
     while (!queue_.empty() && !failure) {
         const auto [c, e] = queue_.front();
         queue_.pop_front();
+        if (start_) start_(c, e);
         failure = window_.dispatch(c, e);
         if (done_) done_();
     }

@@ -24,6 +24,8 @@ class EventQueue {
 public:
     explicit EventQueue(MainWindow& window) : window_(window) {}
 
+    // Called before each handler runs.
+    void onHandlerStart(std::function<void(ControlId, Event)> start) { start_ = std::move(start); }
     // Called after each handler has returned, to show what it drew.
     void onHandlerDone(std::function<void()> done) { done_ = std::move(done); }
     // How the toolkit closes the window once the handlers have returned.
@@ -55,6 +57,7 @@ public:
 
 private:
     MainWindow& window_;
+    std::function<void(ControlId, Event)> start_;
     std::function<void()> done_;
     std::function<void()> close_;
     std::function<void()> scheduleHeld_;

@@ -14,10 +14,17 @@ Session::Session(Backend& backend) : backend_(backend), toolkit_(backend), windo
     toolkit_.setClickHandlerRunner([this](ControlId id) { window_.runHandler(id, Event::Click); });
     // The program's own close waits for the handler that asked for it.
     toolkit_.setCloseWindow([this] { queue_.closeAfterHandler(); });
+    // The picture says when a run goes on; a screen reader's user hears it.
+    queue_.onHandlerStart([this](ControlId control, Event event) {
+        running_ = control == ControlId::cmdStart && event == Event::Click;
+        if (running_) backend_.announce(runStartedText);
+    });
     queue_.onHandlerDone([this] {
         backend_.flush();
         toolkit_.handlerDone();
         backend_.handlerEnded();
+        if (running_) backend_.announce(runEndedText);
+        running_ = false;
     });
     queue_.onClose([this] { end(0); });
     queue_.onHeldInputWaiting([this] { backend_.scheduleHeldInput(); });

@@ -52,9 +52,14 @@ private:
     BackendToolkit toolkit_;
     MainWindow window_;
     EventQueue queue_;
+    bool running_ = false;
     bool ended_ = false;
     int exitStatus_ = 0;
 };
+
+// What a screen reader is told when a run starts and when it has ended.
+constexpr std::string_view runStartedText = "Animace běží.";
+constexpr std::string_view runEndedText = "Animace skončila.";
 
 // What the failure box says: the error's number, then its description.
 std::string failureText(const Failure& failure);

@@ -100,12 +100,33 @@ describe('runs', () => {
     assert.ok(seen.left && seen.right, 'the plate is not glass-coloured');
     assert.ok(took >= 3000, 'a run of 301 pauses of 10 ms took ' + took + ' ms');
     assert.equal(await field(page, 'nStartuje'), 'Ne');
+    // A screen reader's user hears that it ended, politely.
+    const status = page.locator('[aria-live=polite]');
+    assert.equal(await status.textContent(), 'Animace skončila.');
     // The captions where the closing picture moves them.
     const captions = await picture(page, { zdroj: { count: [22, 58, 45, 20], colour: 'black' },
                                            detektor: { count: [355, 58, 70, 20], colour: 'black' } });
     assert.ok(captions.zdroj > 20 && captions.detektor > 20, JSON.stringify(captions));
     assert.deepEqual(requests.filter((u) => !u.startsWith('file:') && !u.startsWith('data:')), []);
   }));
+
+  test('a hidden page holds the run where it is; shown again, the run goes on to its end', () =>
+    withPage({}, async ({ page }) => {
+      const points = async () => (await picture(page, { points: { points: {}, colour: 'green' } })).points;
+      const setHidden = (hidden) => page.evaluate((h) => {
+        Object.defineProperty(document, 'hidden', { value: h, configurable: true });
+        document.dispatchEvent(new Event('visibilitychange'));
+      }, hidden);
+      await page.click('#cmdStart');
+      await page.waitForFunction(() => document.querySelector('[aria-live=polite]').textContent === 'Animace běží.');
+      await setHidden(true);
+      const held = await points();
+      await page.waitForTimeout(600); // some sixty steps' time, in which none may come
+      assert.equal(await points(), held, 'the run went on while the page was hidden');
+      await setHidden(false);
+      await waitForRunEnd(page);
+      assert.ok((await points()) >= 58);
+    }));
 
   test('1,5 then Start answered Yes clears the green curve; 0,5 then No keeps both',
        () => withPage({}, async ({ page }) => {
