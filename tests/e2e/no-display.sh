@@ -18,6 +18,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The display numbers chosen below are free when chosen: one run at a time
+# (the Linux and the sanitizer suites run side by side).
+exec 9>/tmp/tavrolin-no-display.lock
+flock 9
+
 free_display() {
     for n in $(seq "$1" 199); do
         if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then echo "$n"; return; fi
