@@ -53,9 +53,10 @@ else
     timed "build: the Windows program, 32-bit (the one shipped), for its static checks" build win32 --target tavrolin msi
     timed "build: its 64-bit build, standing in for it under 64-bit wine" build win64
 fi
-# Playwright's driver only, pinned by the lockfile; it never downloads a
-# browser: the tests drive Debian's Chromium.
-(cd tests/web/e2e && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+# The browsers' drivers only, pinned by the lockfile; neither downloads a
+# browser: the tests drive Debian's Chromium and Firefox.
+(cd tests/web/e2e &&
+    PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 timed "build: the browser program (WebAssembly, one tavrolin.html)" build web
 configure=(-DTAVROLIN_WINE_EXE="$wine_exe")
 timed "build: the Linux program" build linux

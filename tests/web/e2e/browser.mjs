@@ -8,7 +8,12 @@ const flags = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-qui
                '--disable-background-networking', '--disable-component-update', '--disable-sync',
                '--disable-background-timer-throttling', '--disable-renderer-backgrounding'];
 
+// The engine TAVROLIN_ENGINE names: chromium (the default) or firefox.
+export const engine = process.env.TAVROLIN_ENGINE || 'chromium';
+
 export async function launch() {
+  if (engine === 'firefox') return (await import('./firefox.mjs')).launchFirefox();
+  if (engine !== 'chromium') throw new Error('TAVROLIN_ENGINE names no engine these tests know: ' + engine);
   return chromium.launch({ executablePath: process.env.TAVROLIN_CHROMIUM || '/usr/bin/chromium', args: flags,
                            headless: true });
 }
@@ -20,8 +25,17 @@ export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1280,
                                       ready = true } = {}) {
   const file = process.env.TAVROLIN_HTML;
   if (!file) throw new Error('TAVROLIN_HTML names no tavrolin.html');
-  const context = await browser.newContext({ locale, deviceScaleFactor: scale, viewport: { width, height } });
-  const page = await context.newPage();
+  let context, page;
+  if (engine === 'chromium') {
+    context = await browser.newContext({ locale, deviceScaleFactor: scale, viewport: { width, height } });
+    page = await context.newPage();
+  } else {
+    // An engine that takes no language per page reports the one asked for.
+    ({ page, ...context } = await browser.newContext({ deviceScaleFactor: scale, viewport: { width, height } }));
+    await page.addInitScript((language) => {
+      Object.defineProperty(Navigator.prototype, 'language', { get: () => language, configurable: true });
+    }, locale);
+  }
   const requests = [];
   const errors = [];
   page.on('request', (r) => requests.push(r.url()));
