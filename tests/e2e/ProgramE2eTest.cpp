@@ -75,6 +75,18 @@ void waitForRunProgress()
     waitUntil([now](const QImage& s) { return curvePoints(s) >= now + 3 || picture::plateIsGlass(s, view); });
 }
 
+// The question box, once the window manager has given it the keyboard, so
+// that the keys sent next are the box's.
+QString waitForQuestion(int timeoutMs = 15000)
+{
+    QElapsedTimer t;
+    t.start();
+    const QString box = X::findWindow("^Tavrolin$", timeoutMs);
+    while (!box.isEmpty() && X::run("xdotool", {"getactivewindow"}).trimmed() != box && t.elapsed() < timeoutMs)
+        QTest::qWait(20);
+    return box;
+}
+
 // Waits for a run to finish: its clearing removes the glass of an earlier
 // run at once, and the closing picture paints it again.
 QImage waitForClosingPicture(bool hadGlass, int timeoutMs = 20000)
@@ -114,11 +126,14 @@ void ProgramE2eTest::init()
     QElapsedTimer t;
     t.start();
     while (X::clientSize(windowId).width() < 1000 * view.scale && t.elapsed() < 5000) QTest::qWait(50);
-    // Drawn where it now stands: the green frequency button shows.
+    // Drawn where it now stands (the green frequency button shows), and
+    // given the keyboard by the window manager.
     const QRect green = clientRect(ControlId::op1);
     do {
         view.origin = X::clientOrigin(windowId);
-        if (X::screenshot().pixel(view.toScreen(green.right() - 1, green.center().y())) == qRgb(0, 255, 0)) break;
+        if (X::screenshot().pixel(view.toScreen(green.right() - 1, green.center().y())) == qRgb(0, 255, 0) &&
+            X::run("xdotool", {"getactivewindow"}).trimmed() == windowId)
+            break;
         QTest::qWait(50);
     } while (t.elapsed() < 10000);
 }
@@ -245,7 +260,7 @@ void ProgramE2eTest::laterRunsAskAndYesClearsTheGraphWhileNoKeepsIt()
     // Blue light, and Yes (the default button) to clearing the graph.
     clickOn(op15);
     clickOn(cmdStart);
-    QVERIFY(!X::findWindow("^Tavrolin$").isEmpty());
+    QVERIFY(!waitForQuestion().isEmpty());
     save(X::screenshot(), "question");
     X::key("Return");
     QImage shot = waitForClosingPicture(true);
@@ -258,7 +273,7 @@ void ProgramE2eTest::laterRunsAskAndYesClearsTheGraphWhileNoKeepsIt()
     // Red light, and No: both curves stay for comparison.
     clickOn(op05);
     clickOn(cmdStart);
-    QVERIFY(!X::findWindow("^Tavrolin$").isEmpty());
+    QVERIFY(!waitForQuestion().isEmpty());
     // To the No button and press it: the keys of a Windows message box too,
     // which has no Escape for Yes and No.
     X::key("Tab");
@@ -286,7 +301,7 @@ void ProgramE2eTest::clicksDuringARunTakeEffectAfterItInOrder()
 
     // The held Start runs after the first run, so its question comes then,
     // over a finished closing picture.
-    QVERIFY(!X::findWindow("^Tavrolin$", 15000).isEmpty());
+    QVERIFY(!waitForQuestion().isEmpty());
     const QImage asked = X::screenshot();
     QVERIFY(picture::plateIsGlass(asked, view));
     X::key("Return");
@@ -321,7 +336,7 @@ void ProgramE2eTest::konecHeldBehindASecondStartEndsTheProgramAfterThatRun()
     clickOn(cmdStart);
     clickOn(cmdKonec);
     // The held Start runs after the first run and asks; Konec waits for it.
-    QVERIFY(!X::findWindow("^Tavrolin$", 15000).isEmpty());
+    QVERIFY(!waitForQuestion().isEmpty());
     X::key("Tab");
     X::key("Return");
     QElapsedTimer second;
@@ -341,7 +356,7 @@ void ProgramE2eTest::inputHeldBehindAStartWaitsForItsQuestionAndRun()
     clickOn(cmdStart);
     clickOn(op15);
     X::key("Return");
-    const QString question = X::findWindow("^Tavrolin$", 15000);
+    const QString question = waitForQuestion();
     QVERIFY(!question.isEmpty());
     // Neither the held Enter nor Escape nor the window manager's close
     // answers it: only Ano or Ne does. Tab, to Ne, shows once the box has

@@ -19,7 +19,13 @@ command -v wine >/dev/null || { echo "wine-prefix: wine is missing (scripts/inst
 if [ -n "${TAVROLIN_WINE_SUITE_PREFIX:-}" ] && [ -d "$TAVROLIN_WINE_SUITE_PREFIX" ]; then
     export WINEPREFIX=$TAVROLIN_WINE_SUITE_PREFIX
     wineserver -w
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${TAVROLIN_WINE_DPI:-96}" /f >/dev/null 2>&1
+    dpi=${TAVROLIN_WINE_DPI:-96}
+    if ! out=$(wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f 2>&1); then
+        echo "wine-prefix: setting the screen's scale to $dpi dpi failed, once: $out" >&2
+        wineserver -w
+        out=$(wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f 2>&1) ||
+            { echo "wine-prefix: setting the screen's scale to $dpi dpi failed: $out" >&2; exit 1; }
+    fi
     status=0
     "$@" || status=$?
     wineserver -w
