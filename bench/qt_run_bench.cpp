@@ -40,7 +40,8 @@ int main(int argc, char** argv)
     tavrolin::qt::Program program;
     if (!program.load()) return 1;
     program.show();
-    while (!program.window().isVisible()) QApplication::processEvents();
+    while (!program.window().isVisible())
+        QApplication::processEvents();
     QApplication::processEvents();
     const double startupMs = double(startup.nsecsElapsed()) / 1e6;
 
@@ -74,8 +75,7 @@ int main(int argc, char** argv)
                 "steps shown %d of 301, waits overshot by %.3f s in all, start-up %.0f ms, peak memory %.1f MB\n",
                 slowDown, noPause ? " without pause" : "", wallS, noPause ? 0.0 : nominal,
                 noPause ? 0.0 : wallS / nominal, cpuS, 100.0 * cpuS / wallS, program.toolkit().stepsShown(),
-                double(overshoot.count()) / 1e9, startupMs,
-                double(usage.ru_maxrss) / 1024.0);
+                double(overshoot.count()) / 1e9, startupMs, double(usage.ru_maxrss) / 1024.0);
     printStepIntervals(shown, 10 * slowDown);
     return 0;
 }

@@ -6,6 +6,8 @@
 #include "win32/Program.h"
 
 #include <windows.h>
+
+// After windows.h, whose types it uses.
 #include <mmsystem.h>
 
 #include <chrono>
@@ -20,9 +22,7 @@ double cpuSeconds()
 {
     FILETIME created, exited, kernel, user;
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    const auto seconds = [](FILETIME t) {
-        return double((ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
-    };
+    const auto seconds = [](FILETIME t) { return double((ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7; };
     return seconds(kernel) + seconds(user);
 }
 

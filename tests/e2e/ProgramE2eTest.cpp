@@ -65,7 +65,10 @@ bool indicatorsDiffer(const QImage& a, const QImage& b, std::initializer_list<Co
 
 // A run is under way once it has plotted a few points of its curve.
 int curvePoints(const QImage& shot) { return picture::pointsFound(shot, view, {}, picture::green); }
-void waitForRunUnderWay() { waitUntil([](const QImage& s) { return curvePoints(s) >= 3; }); }
+void waitForRunUnderWay()
+{
+    waitUntil([](const QImage& s) { return curvePoints(s) >= 3; });
+}
 
 // Waits until the run has gone on by some steps: whatever input came
 // before has reached the program by then.
@@ -125,7 +128,8 @@ void ProgramE2eTest::init()
     // The window manager maximizes it; wait until the client area has settled.
     QElapsedTimer t;
     t.start();
-    while (X::clientSize(windowId).width() < 1000 * view.scale && t.elapsed() < 5000) QTest::qWait(50);
+    while (X::clientSize(windowId).width() < 1000 * view.scale && t.elapsed() < 5000)
+        QTest::qWait(50);
     // Drawn where it now stands (the green frequency button shows), and
     // given the keyboard by the window manager.
     const QRect green = clientRect(ControlId::op1);
@@ -160,7 +164,7 @@ void ProgramE2eTest::opensMaximizedWithTheLayoutsControls()
     // The coloured option buttons, sampled at their right ends, clear of text.
     const std::pair<ControlId, QRgb> colours[] = {{op05, qRgb(255, 128, 128)}, {op1, qRgb(0, 255, 0)},
                                                   {op15, qRgb(192, 192, 255)}, {opCervena, qRgb(255, 0, 0)},
-                                                  {opzelená, qRgb(0, 255, 0)},  {opModra, qRgb(192, 192, 255)}};
+                                                  {opzelená, qRgb(0, 255, 0)}, {opModra, qRgb(192, 192, 255)}};
     for (const auto& [id, colour] : colours) {
         const QRect r = clientRect(id);
         QCOMPARE(shot.pixel(view.toScreen(r.right() - 1, r.center().y())), colour);
@@ -184,7 +188,8 @@ void ProgramE2eTest::restoredWindowHasTheLayoutsClientSize()
     QElapsedTimer t;
     t.start();
     const QSize size(std::lround(792 * view.scale), std::lround(516 * view.scale));
-    while (X::clientSize(windowId) != size && t.elapsed() < 5000) QTest::qWait(50);
+    while (X::clientSize(windowId) != size && t.elapsed() < 5000)
+        QTest::qWait(50);
     QCOMPARE(X::clientSize(windowId), size);
 }
 
@@ -204,8 +209,8 @@ void ProgramE2eTest::optionButtonsScrollBarAndKonecAnswerClicks()
     // One click on the right arrow moves the thumb one step.
     const QRect bar = clientRect(HScroll1);
     X::click(view.toScreen(bar.right() - 6, bar.center().y()));
-    const QImage scrolled = waitUntil(
-        [&](const QImage& s) { return after.copy(view.toScreen(bar)) != s.copy(view.toScreen(bar)); });
+    const QImage scrolled =
+        waitUntil([&](const QImage& s) { return after.copy(view.toScreen(bar)) != s.copy(view.toScreen(bar)); });
     QVERIFY(after.copy(view.toScreen(bar)) != scrolled.copy(view.toScreen(bar)));
 
     clickOn(cmdKonec);
@@ -395,13 +400,15 @@ void ProgramE2eTest::keyboardAloneChoosesSettingsAndStartsARun()
     X::key("Right");
     X::key("Tab");
     X::key("Left");
-    const QImage chosen =
-        waitUntil([&](const QImage& s) { return indicatorsDiffer(before, s, {op05, op1, opCervena, opzelená}); });
+    const QImage chosen = waitUntil([&](const QImage& s) {
+        return indicatorsDiffer(before, s, {op05, op1, opCervena, opzelená});
+    });
     save(chosen, "keyboard");
     for (ControlId id : {op05, op1, opCervena, opzelená})
         QVERIFY2(indicatorOf(before, id) != indicatorOf(chosen, id), layoutOf(id).name.data());
     // Konec, the length group, the scroll bar, and round to Start.
-    for (int i = 0; i < 4; ++i) X::key("Tab");
+    for (int i = 0; i < 4; ++i)
+        X::key("Tab");
     X::key("Return");
     const QImage done = waitForClosingPicture(false);
     QVERIFY(!done.isNull());

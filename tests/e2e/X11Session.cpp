@@ -63,11 +63,11 @@ QImage X11Session::screenshot()
     if (xcb_connection_has_error(connection)) return {};
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     const int width = screen->width_in_pixels, height = screen->height_in_pixels;
-    xcb_get_image_reply_t* reply = xcb_get_image_reply(
-        connection,
-        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0, std::uint16_t(width),
-                      std::uint16_t(height), ~0u),
-        nullptr);
+    xcb_get_image_reply_t* reply =
+        xcb_get_image_reply(connection,
+                            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0,
+                                          std::uint16_t(width), std::uint16_t(height), ~0u),
+                            nullptr);
     if (!reply) return {};
     // 24-bit depth in 32-bit pixels, blue first: Qt's layout with an alpha
     // byte the server leaves undefined, which the conversion makes opaque.

@@ -3,8 +3,8 @@
 #include "StartedProgram.h"
 #include "qt/Program.h"
 
-#include <QMessageBox>
 #include <QAbstractButton>
+#include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
 

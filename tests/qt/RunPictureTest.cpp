@@ -61,9 +61,10 @@ void RunPictureTest::plateIsGlassColouredWithTheLastRaysOverIt()
 
 void RunPictureTest::axesAndReferenceLinesStand()
 {
-    for (double x : {420.0, 520.0, 620.0}) QVERIFY(near(picture, x, 530, foreground));
+    for (double x : {420.0, 520.0, 620.0})
+        QVERIFY(near(picture, x, 530, foreground));
     QVERIFY(near(picture, 700, 190.5, foreground));
-    QVERIFY(near(picture, 30, 90.5 - 5, foreground)); // the source ring
+    QVERIFY(near(picture, 30, 90.5 - 5, foreground));  // the source ring
     QVERIFY(near(picture, 400, 90.5 + 5, foreground)); // the detector ring
 }
 
@@ -80,7 +81,8 @@ void RunPictureTest::resultantsLeaveAPaleRedFan()
 {
     int pale = 0;
     for (int y = 60; y < 161; ++y)
-        for (int x = 420; x < 571; ++x) pale += picture.pixel(x, y) == qRgb(255, 192, 192);
+        for (int x = 420; x < 571; ++x)
+            pale += picture.pixel(x, y) == qRgb(255, 192, 192);
     QVERIFY2(pale > 2000, qPrintable(QString::number(pale)));
 }
 
@@ -108,7 +110,9 @@ void RunPictureTest::laterRunAsksInATavrolinBoxWithYesAsDefault()
     QTimer::singleShot(50, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
-        seen = QStringList{box->windowTitle(), box->text(), box->button(QMessageBox::Yes)->text(),
+        seen = QStringList{box->windowTitle(),
+                           box->text(),
+                           box->button(QMessageBox::Yes)->text(),
                            box->button(QMessageBox::No)->text(),
                            box->defaultButton() == box->button(QMessageBox::Yes) ? "default Yes" : "?",
                            box->icon() == QMessageBox::NoIcon ? "no icon" : "icon"}

@@ -1,8 +1,8 @@
 #include "SurfacePixelsTest.h"
 
-#include "surface/Failure.h"
 #include "qt/Fonts.h"
 #include "qt/Program.h"
+#include "surface/Failure.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -121,7 +121,8 @@ void SurfacePixelsTest::rowsGiveThePaintersPixels()
     QCOMPARE(drawn.size(), expected.size());
     int differing = 0;
     for (int py = 0; py < drawn.height(); ++py)
-        for (int px = 0; px < drawn.width(); ++px) differing += drawn.pixel(px, py) != expected.pixel(px, py);
+        for (int px = 0; px < drawn.width(); ++px)
+            differing += drawn.pixel(px, py) != expected.pixel(px, py);
     QCOMPARE(differing, 0);
 }
 
@@ -176,14 +177,15 @@ void SurfacePixelsTest::movedLabelLeavesBackgroundBehind()
 {
     auto& tk = program->toolkit();
     tk.setPenWidth(1);
-    for (int y = 50; y < 80; ++y) tk.drawLine(30, float(y), 120, float(y), colRed);
+    for (int y = 50; y < 80; ++y)
+        tk.drawLine(30, float(y), 120, float(y), colRed);
     tk.showControl(ControlId::labZdroj); // at 32, 56: paints over the red
     const QImage& before = program->window().canvas();
     QCOMPARE(before.pixel(33, 57), silver);
     QCOMPARE(before.pixel(31, 57), qRgb(255, 0, 0));
     tk.moveControl(ControlId::labZdroj, 25, 300.5f);
     const QImage& after = program->window().canvas();
-    QCOMPARE(after.pixel(33, 57), silver);   // uncovered: background, not the old red
+    QCOMPARE(after.pixel(33, 57), silver); // uncovered: background, not the old red
     QCOMPARE(after.pixel(31, 57), qRgb(255, 0, 0));
     QVERIFY(countPixels(after, QRect(25, 300, 41, 17), qRgb(0, 0, 0)) > 10); // the text moved
 }
@@ -201,9 +203,6 @@ void SurfacePixelsTest::drawingSurvivesARestoredWindow()
     QCOMPARE(program->window().canvas().pixel(900, 650), qRgb(255, 0, 0));
 }
 
-void SurfacePixelsTest::badPenWidthFails()
-{
-    QVERIFY_THROWS_EXCEPTION(Failure, program->toolkit().setPenWidth(0));
-}
+void SurfacePixelsTest::badPenWidthFails() { QVERIFY_THROWS_EXCEPTION(Failure, program->toolkit().setPenWidth(0)); }
 
 QTEST_MAIN(SurfacePixelsTest)

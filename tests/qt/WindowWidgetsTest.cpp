@@ -56,10 +56,16 @@ void WindowWidgetsTest::everyControlHasItsNameGeometryAndFont()
 void WindowWidgetsTest::onlyTheLayoutsVisibleControlsShowAfterStartUp()
 {
     using enum ControlId;
-    const std::set<ControlId> expected{HScroll1, nZrcadleniDvouRozhrani, frmRelDelka, frmFrekvence, frmBarva1,
-                                       op05,     op1,                    op15,        opCerna,      opCervena,
-                                       opzelená, opModra,                op05D,       op1D,         op15D,
-                                       cmdKonec, cmdStart,               labKlepnuti, labOdrazeného, labRelDelka};
+    const std::set<ControlId> expected{HScroll1,      nZrcadleniDvouRozhrani,
+                                       frmRelDelka,   frmFrekvence,
+                                       frmBarva1,     op05,
+                                       op1,           op15,
+                                       opCerna,       opCervena,
+                                       opzelená,      opModra,
+                                       op05D,         op1D,
+                                       op15D,         cmdKonec,
+                                       cmdStart,      labKlepnuti,
+                                       labOdrazeného, labRelDelka};
     std::set<ControlId> visible;
     for (const ControlRow& c : layout()) {
         const bool painted = program->window().paints(c.id);
@@ -72,9 +78,9 @@ void WindowWidgetsTest::onlyTheLayoutsVisibleControlsShowAfterStartUp()
 void WindowWidgetsTest::backgroundsAreTheLayoutsColours()
 {
     using enum ControlId;
-    const std::pair<ControlId, QColor> colours[] = {
-        {op05, QColor(255, 128, 128)},  {op1, QColor(0, 255, 0)},        {op15, QColor(192, 192, 255)},
-        {opCervena, QColor(255, 0, 0)}, {opModra, QColor(192, 192, 255)}, {opCerna, QColor(192, 192, 192)}};
+    const std::pair<ControlId, QColor> colours[] = {{op05, QColor(255, 128, 128)},    {op1, QColor(0, 255, 0)},
+                                                    {op15, QColor(192, 192, 255)},    {opCervena, QColor(255, 0, 0)},
+                                                    {opModra, QColor(192, 192, 255)}, {opCerna, QColor(192, 192, 192)}};
     const QImage shot = program->window().grab().toImage();
     for (const auto& [id, colour] : colours) {
         QWidget* w = program->widget(id);
@@ -205,8 +211,10 @@ void WindowWidgetsTest::axisLabelBitmapIsTheDescribedImage()
     // letters' x-height lies, and the ascenders (S, í, l, k) reach it.
     int right = 0, left = 0;
     for (int y = 0; y < 68; ++y) {
-        for (int x = 0; x < 6; ++x) left += image.pixel(x, y) == qRgb(16, 24, 16);
-        for (int x = 13; x < 19; ++x) right += image.pixel(x, y) == qRgb(16, 24, 16);
+        for (int x = 0; x < 6; ++x)
+            left += image.pixel(x, y) == qRgb(16, 24, 16);
+        for (int x = 13; x < 19; ++x)
+            right += image.pixel(x, y) == qRgb(16, 24, 16);
     }
     QVERIFY2(right > 0 && left > 0, qPrintable(QString("%1 %2").arg(left).arg(right)));
 }

@@ -12,9 +12,9 @@ namespace {
 
 const char* opName(Op op)
 {
-    static const char* const names[] = {"setPixelUnits", "setPenWidth",  "drawLine",    "drawCircle", "getText",
-                                        "setText",       "selectOption", "getScrollValue", "showControl",
-                                        "moveControl",   "closeWindow",  "askYesNo",    "pause"};
+    static const char* const names[] = {"setPixelUnits", "setPenWidth",  "drawLine",       "drawCircle",  "getText",
+                                        "setText",       "selectOption", "getScrollValue", "showControl", "moveControl",
+                                        "closeWindow",   "askYesNo",     "pause"};
     return names[static_cast<int>(op)];
 }
 

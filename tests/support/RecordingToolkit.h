@@ -59,7 +59,10 @@ public:
     std::deque<Answer>& answers = backend.answers; // the question's answers, Yes when empty
     // A call for which this answers true throws, as a broken toolkit would.
     std::function<bool(const Call&)> failWhen;
-    void failOn(Op op) { failWhen = [op](const Call& c) { return c.op == op; }; }
+    void failOn(Op op)
+    {
+        failWhen = [op](const Call& c) { return c.op == op; };
+    }
     bool closed = false;
     std::function<void()>& onPause = backend.onWait; // runs in every pause, as the desktop's events would
 

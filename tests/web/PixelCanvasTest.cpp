@@ -1,7 +1,7 @@
 // The browser's drawing buffer, natively: the exactness rules that the run
 // relies on, at the scales of common screens.
-#include "web/AxisLabel.h"
 #include "web/PixelCanvas.h"
+#include "web/AxisLabel.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,8 @@ int count(const PixelCanvas& canvas, Rgba colour)
 {
     int n = 0;
     for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x) n += canvas.at(x, y) == colour;
+        for (int x = 0; x < canvas.width(); ++x)
+            n += canvas.at(x, y) == colour;
     return n;
 }
 
@@ -33,15 +34,20 @@ class AtAScale : public testing::TestWithParam<double> {};
 TEST_P(AtAScale, DrawingAgainInSilverLeavesNoPixel)
 {
     PixelCanvas canvas(400, 300, GetParam(), silver);
-    struct Line { float x1, y1, x2, y2; int width; };
+    struct Line {
+        float x1, y1, x2, y2;
+        int width;
+    };
     const Line lines[] = {{10.5f, 190.5f, 300.25f, 190.5f, 1}, {12.3f, 7.7f, 181.9f, 233.1f, 1},
                           {150.5f, 110.5f, 151.2f, 290.9f, 1}, {80.75f, 40.1f, 20.2f, 39.6f, 2},
-                          {60.1f, 250.6f, 199.4f, 12.2f, 2},    {-30.f, -19.f, 795.f, 280.3f, 1}};
-    for (const Line& l : lines) canvas.drawLine(l.x1, l.y1, l.x2, l.y2, l.width, ink);
+                          {60.1f, 250.6f, 199.4f, 12.2f, 2},   {-30.f, -19.f, 795.f, 280.3f, 1}};
+    for (const Line& l : lines)
+        canvas.drawLine(l.x1, l.y1, l.x2, l.y2, l.width, ink);
     canvas.drawCircle(120.4f, 90.6f, 50, 1, ink);
     canvas.drawCircle(33.3f, 77.7f, 1, 2, ink);
     ASSERT_GT(count(canvas, ink), 0);
-    for (const Line& l : lines) canvas.drawLine(l.x1, l.y1, l.x2, l.y2, l.width, silver);
+    for (const Line& l : lines)
+        canvas.drawLine(l.x1, l.y1, l.x2, l.y2, l.width, silver);
     canvas.drawCircle(120.4f, 90.6f, 50, 1, silver);
     canvas.drawCircle(33.3f, 77.7f, 1, 2, silver);
     EXPECT_EQ(count(canvas, silver), canvas.width() * canvas.height());
@@ -57,8 +63,10 @@ TEST_P(AtAScale, LinesAreAsWideAsThePenOnTheScreen)
     canvas.drawLine(100.5f, 60, 100.5f, 150, 2, ink);
     const int across = int(std::ceil(scale));
     int rows = 0, columns = 0;
-    for (int y = 0; y < canvas.height(); ++y) rows += canvas.at(canvas.device(80), y) == ink;
-    for (int x = 0; x < canvas.width(); ++x) columns += canvas.at(x, canvas.device(100)) == ink;
+    for (int y = 0; y < canvas.height(); ++y)
+        rows += canvas.at(canvas.device(80), y) == ink;
+    for (int x = 0; x < canvas.width(); ++x)
+        columns += canvas.at(x, canvas.device(100)) == ink;
     EXPECT_EQ(rows, across);
     EXPECT_EQ(columns, int(std::ceil(2 * scale)));
 }
@@ -72,7 +80,8 @@ TEST(PixelCanvasCircles, RadiusOneAtWidthTwoIsASolidDotRadiusFiveARing)
     PixelCanvas canvas(40, 40, 1.0, silver);
     canvas.drawCircle(10, 10, 1, 2, ink);
     for (int y = 9; y <= 10; ++y)
-        for (int x = 9; x <= 10; ++x) EXPECT_EQ(canvas.at(x, y), ink) << x << "," << y;
+        for (int x = 9; x <= 10; ++x)
+            EXPECT_EQ(canvas.at(x, y), ink) << x << "," << y;
     EXPECT_EQ(canvas.at(14, 10), silver);
 
     canvas.drawCircle(25, 25, 5, 1, ink);
@@ -104,12 +113,14 @@ TEST(PixelCanvasClipping, LinesPartlyOrWhollyOutsideDrawTheirVisiblePart)
     canvas.drawLine(0, -19, 795, -19, 1, ink);
     EXPECT_EQ(count(canvas, ink), 0);
     canvas.drawLine(-50, 40.5f, 795, 40.5f, 1, ink);
-    for (int x = 0; x < canvas.width(); ++x) EXPECT_EQ(canvas.at(x, canvas.device(40.5)), ink) << x;
+    for (int x = 0; x < canvas.width(); ++x)
+        EXPECT_EQ(canvas.at(x, canvas.device(40.5)), ink) << x;
     canvas.drawLine(200, -19, 200, 581, 2, ink);
     EXPECT_EQ(canvas.at(canvas.device(200), 0), ink);
     EXPECT_EQ(canvas.at(canvas.device(200), canvas.height() - 1), ink);
     canvas.drawLine(-1e6f, 40.5f, 1e6f, 40.5f, 1, silver);
-    for (int x = 0; x < canvas.width(); ++x) EXPECT_EQ(canvas.at(x, canvas.device(40.5)), silver) << x;
+    for (int x = 0; x < canvas.width(); ++x)
+        EXPECT_EQ(canvas.at(x, canvas.device(40.5)), silver) << x;
     canvas.drawLine(NAN, 0, 10, 10, 1, ink);
     canvas.drawLine(-1e30f, 50, 1e30f, 50.5f, 1, ink);
     canvas.drawCircle(1e30f, 20, 5, 1, ink);
@@ -134,7 +145,6 @@ TEST(PixelCanvasReshape, KeepsThePictureAtTheNewScale)
     EXPECT_TRUE(canvas.takeChanged().empty());
 }
 
-
 // A one-pixel-wide bitmap of two rows, red above blue, with the height's
 // sign saying which way its rows run; a height past any real bitmap, the
 // lowest int among them, is not one.
@@ -143,7 +153,8 @@ TEST(AxisLabelBitmap, RowsRunAsTheHeightsSignSaysAndAnAbsurdHeightIsNoBitmap)
     const auto bitmap = [](std::int32_t height, bool redFirst) {
         std::vector<unsigned char> b(54 + 8, 0);
         const auto put = [&](std::size_t at, std::uint32_t v, int bytes) {
-            for (int i = 0; i < bytes; ++i) b[at + std::size_t(i)] = (v >> (8 * i)) & 0xFF;
+            for (int i = 0; i < bytes; ++i)
+                b[at + std::size_t(i)] = (v >> (8 * i)) & 0xFF;
         };
         b[0] = 'B', b[1] = 'M';
         put(10, 54, 4);

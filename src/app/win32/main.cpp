@@ -1,6 +1,8 @@
 #include "win32/Program.h"
 
 #include <windows.h>
+
+// After windows.h, whose types it uses.
 #include <mmsystem.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
