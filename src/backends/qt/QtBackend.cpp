@@ -97,11 +97,6 @@ void QtBackend::showControl(ControlId id) { built_.widgets[indexOf(id)]->show();
 
 void QtBackend::moveControl(ControlId id, int left, int top) { built_.widgets[indexOf(id)]->move(left, top); }
 
-Backend::Time QtBackend::now()
-{
-    return std::chrono::duration_cast<Time>(std::chrono::steady_clock::now().time_since_epoch());
-}
-
 void QtBackend::waitUntil(Time deadline) { wait_(std::max(Time{0}, deadline - now())); }
 
 Answer QtBackend::askYesNo(std::string_view title, std::string_view prompt)

@@ -36,7 +36,6 @@ public:
     void showControl(ControlId id) override;
     void moveControl(ControlId id, int left, int top) override;
 
-    Time now() override;
     void waitUntil(Time deadline) override;
 
     Answer askYesNo(std::string_view title, std::string_view prompt) override;

@@ -6,23 +6,15 @@ namespace tavrolin::web {
 
 Program::Program() : session_(backend_) {}
 
-template <class F> void Program::guarded(F&& f)
-{
-    try {
-        f();
-    } catch (...) {
-        session_.fail(currentFailure());
-    }
-}
-
 void Program::start()
 {
-    guarded([this] {
+    // Called from the page's events: nothing may be thrown back into them.
+    session_.guard([this] {
         backend_.build();
         reshape();
     });
     if (!session_.load()) return;
-    guarded([] {
+    session_.guard([] {
         page::focus(ControlId::cmdStart);
         page::ready();
     });
@@ -30,7 +22,7 @@ void Program::start()
 
 void Program::post(ControlId control, Event event)
 {
-    guarded([&] { session_.post(control, event); });
+    session_.guard([&] { session_.post(control, event); });
 }
 
 void Program::hold(int number)
@@ -50,13 +42,13 @@ void Program::deliver(int number)
 
 void Program::deliverHeldInput()
 {
-    guarded([this] { session_.queue().deliverHeldInput(); });
+    session_.guard([this] { session_.queue().deliverHeldInput(); });
 }
 
 void Program::reshape()
 {
     if (session_.ended() || session_.busy()) return;
-    guarded([this] {
+    session_.guard([this] {
         if (backend_.reshape(session_.toolkit().painted())) session_.toolkit().repaintPainted();
         backend_.flush();
     });

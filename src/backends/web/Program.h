@@ -28,9 +28,6 @@ public:
     void reshape();
 
 private:
-    // Nothing may be thrown back into the browser's loop: what a call
-    // throws ends the program with the failure box.
-    template <class F> void guarded(F&& f);
     void deliver(int number);
 
     WebBackend backend_;

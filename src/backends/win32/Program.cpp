@@ -1,7 +1,6 @@
 #include "Program.h"
 
 #include "Text.h"
-#include "surface/Failure.h"
 #include "window/Layout.h"
 
 #include <algorithm>
@@ -76,12 +75,9 @@ LRESULT CALLBACK Program::wndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 // box, as a handler's failure does.
 LRESULT Program::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    try {
-        return handleMessage(message, wParam, lParam);
-    } catch (...) {
-        session_.fail(currentFailure());
-        return 0;
-    }
+    LRESULT result = 0;
+    session_.guard([&] { result = handleMessage(message, wParam, lParam); });
+    return result;
 }
 
 LRESULT Program::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)

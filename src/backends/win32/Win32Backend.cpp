@@ -72,11 +72,6 @@ void Win32Backend::moveControl(ControlId id, int left, int top)
     SetWindowPos(control(id), nullptr, r.left, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-Backend::Time Win32Backend::now()
-{
-    return std::chrono::duration_cast<Time>(std::chrono::steady_clock::now().time_since_epoch());
-}
-
 void Win32Backend::waitUntil(Time deadline) { wait_(std::max(Time{0}, deadline - now())); }
 
 Answer Win32Backend::askYesNo(std::string_view title, std::string_view prompt)

@@ -44,7 +44,8 @@ public:
     virtual void showControl(ControlId id) = 0;
     virtual void moveControl(ControlId id, int left, int top) = 0;
 
-    virtual Time now() = 0;
+    // The steady clock, unless the toolkit keeps time of its own.
+    virtual Time now() { return std::chrono::duration_cast<Time>(std::chrono::steady_clock::now().time_since_epoch()); }
     // Returns at the deadline, the window painted and answering the desktop
     // meanwhile, the user's input held.
     virtual void waitUntil(Time deadline) = 0;

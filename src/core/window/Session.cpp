@@ -49,6 +49,15 @@ void Session::fail(const Failure& failure)
     end(1);
 }
 
+void Session::guard(const std::function<void()>& run) noexcept
+{
+    try {
+        run();
+    } catch (...) {
+        fail(currentFailure());
+    }
+}
+
 bool Session::mayClose(bool fromDesktop, std::function<void()> closeAgainLater)
 {
     if (fromDesktop && queue_.holdsInput()) {

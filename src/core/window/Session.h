@@ -6,6 +6,7 @@
 #include "window/EventQueue.h"
 #include "window/MainWindow.h"
 
+#include <functional>
 #include <string>
 
 namespace tavrolin {
@@ -35,6 +36,9 @@ public:
     // A failure outside the handlers (building the window, a change of
     // scale): shown like a handler's, and the program ends.
     void fail(const Failure& failure);
+    // The boundary for what a toolkit's event runs outside the handlers:
+    // nothing thrown passes it into the toolkit's loop; it ends in fail().
+    void guard(const std::function<void()>& run) noexcept;
 
     BackendToolkit& toolkit() { return toolkit_; }
     MainWindow& window() { return window_; }
