@@ -79,8 +79,9 @@ void waitForRunProgress()
 }
 
 // The question box, once the window manager has given it the keyboard, so
-// that the keys sent next are the box's.
-QString waitForQuestion(int timeoutMs = 15000)
+// that the keys sent next are the box's. A run before it may take long on a
+// busy machine, under the sanitizers most of all.
+QString waitForQuestion(int timeoutMs = 30000)
 {
     QElapsedTimer t;
     t.start();
@@ -92,7 +93,7 @@ QString waitForQuestion(int timeoutMs = 15000)
 
 // Waits for a run to finish: its clearing removes the glass of an earlier
 // run at once, and the closing picture paints it again.
-QImage waitForClosingPicture(bool hadGlass, int timeoutMs = 20000)
+QImage waitForClosingPicture(bool hadGlass, int timeoutMs = 30000)
 {
     if (hadGlass) X::waitFor([](const QImage& s) { return !picture::plateIsGlass(s, view); }, 5000);
     auto [shot, done] = X::waitFor([](const QImage& s) { return picture::plateIsGlass(s, view); }, timeoutMs);
