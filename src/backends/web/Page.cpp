@@ -9,8 +9,15 @@
 // clang-format off
 EM_JS(void, js_start, (), { try { TavrolinPage.start(); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_setDrawingDescription, (const char* text), { try { TavrolinPage.setDrawingDescription(UTF8ToString(text)); } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(int, js_width, (int minimum), { try { return TavrolinPage.width(minimum); } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(int, js_height, (int minimum), { try { return TavrolinPage.height(minimum); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(double, js_viewportWidth, (), { try { return TavrolinPage.viewportWidth(); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(double, js_viewportHeight, (), { try { return TavrolinPage.viewportHeight(); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(int, js_coarsePointer, (), { try { return TavrolinPage.coarsePointer() ? 1 : 0; } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_arrange, (int touch, int beside), { try { TavrolinPage.arrange(touch !== 0, beside !== 0); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(double, js_restWidth, (), { try { return TavrolinPage.restWidth(); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(double, js_restHeight, (), { try { return TavrolinPage.restHeight(); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_place, (int boxLeft, int boxTop, int boxWidth, int boxHeight, double scale, double left, double top), { try {
+    TavrolinPage.place(boxLeft, boxTop, boxWidth, boxHeight, scale, left, top);
+} catch (e) { TavrolinPage.caught(e); } });
 EM_JS(double, js_scale, (), { try { return TavrolinPage.scale(); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_addControl, (int index, int kind, int container, const char* name, const char* caption, int left,
                             int top, int width, int height, int family, int pixels, int bold, unsigned background,
@@ -35,7 +42,7 @@ EM_JS(int, js_isChecked, (int index), { try { return TavrolinPage.isChecked(inde
 EM_JS(int, js_scrollValue, (int index), { try { return TavrolinPage.scrollValue(index); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_show, (int index), { try { TavrolinPage.show(index); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_move, (int index, int left, int top), { try { TavrolinPage.move(index, left, top); } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(void, js_shape, (int dw, int dh, int lw, int lh), { try { TavrolinPage.shape(dw, dh, lw, lh); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_shape, (int dw, int dh), { try { TavrolinPage.shape(dw, dh); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_flush, (const void* pixels, int width, int height, int left, int top, int cw, int ch), { try {
     TavrolinPage.flush(pixels, width, height, left, top, cw, ch);
 } catch (e) { TavrolinPage.caught(e); } });
@@ -100,8 +107,21 @@ void setDrawingDescription(std::string_view text)
     js_setDrawingDescription(std::string(text).c_str());
     check();
 }
-int width(int minimum) { return checked(js_width(minimum)); }
-int height(int minimum) { return checked(js_height(minimum)); }
+double viewportWidth() { return checked(js_viewportWidth()); }
+double viewportHeight() { return checked(js_viewportHeight()); }
+bool coarsePointer() { return checked(js_coarsePointer()) != 0; }
+void arrange(bool touch, bool beside)
+{
+    js_arrange(touch, beside);
+    check();
+}
+double restWidth() { return checked(js_restWidth()); }
+double restHeight() { return checked(js_restHeight()); }
+void place(const SceneBox& box, const Fit& fit)
+{
+    js_place(box.left, box.top, box.width, box.height, fit.scale, fit.left, fit.top);
+    check();
+}
 double scale() { return checked(js_scale()); }
 
 void addControl(const ControlRow& row, const FontStyle& font, std::string_view accessibleName,
@@ -156,9 +176,9 @@ void move(ControlId id, int left, int top)
     check();
 }
 
-void shape(int deviceWidth, int deviceHeight, int layoutWidth, int layoutHeight)
+void shape(int deviceWidth, int deviceHeight)
 {
-    js_shape(deviceWidth, deviceHeight, layoutWidth, layoutHeight);
+    js_shape(deviceWidth, deviceHeight);
     check();
 }
 void flush(const std::uint32_t* pixels, int width, int height, int left, int top, int changedWidth, int changedHeight)

@@ -2,6 +2,7 @@
 
 #include "surface/Colour.h"
 #include "window/Layout.h"
+#include "window/SceneFit.h"
 
 #include <cstdint>
 #include <string>
@@ -13,8 +14,20 @@ namespace tavrolin::web::page {
 // the ControlId values.
 void start();
 void setDrawingDescription(std::string_view text);
-int width(int minimum);
-int height(int minimum);
+// The browser window's inner size in CSS pixels, and whether its pointer
+// is a finger.
+double viewportWidth();
+double viewportHeight();
+bool coarsePointer();
+// Puts the settings controls into the touch panel (above the drawing, or
+// beside it) or back into the scene.
+void arrange(bool touch, bool beside);
+// The area the panel leaves for the scene, in CSS pixels.
+double restWidth();
+double restHeight();
+// Shows that part of the scene at the fit's scale and place in that area.
+void place(const SceneBox& box, const Fit& fit);
+// Device pixels per CSS pixel.
 double scale();
 
 void addControl(const ControlRow& row, const FontStyle& font, std::string_view accessibleName,
@@ -34,11 +47,11 @@ int scrollValue(ControlId id);
 void show(ControlId id);
 void move(ControlId id, int left, int top);
 
-void shape(int deviceWidth, int deviceHeight, int layoutWidth, int layoutHeight);
-void flush(const std::uint32_t* pixels, int width, int height, int left, int top, int changedWidth,
-           int changedHeight);
-void renderLabel(std::uint32_t* into, int width, int height, std::string_view text, const FontStyle& font,
-                 bool centred, Colour background, Colour foreground, double scale);
+// The drawing's size in device pixels, at the scale last placed.
+void shape(int deviceWidth, int deviceHeight);
+void flush(const std::uint32_t* pixels, int width, int height, int left, int top, int changedWidth, int changedHeight);
+void renderLabel(std::uint32_t* into, int width, int height, std::string_view text, const FontStyle& font, bool centred,
+                 Colour background, Colour foreground, double scale);
 
 std::string decimalSeparator();
 

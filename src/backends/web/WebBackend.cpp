@@ -2,6 +2,7 @@
 
 #include "Page.h"
 #include "window/Accessibility.h"
+#include "window/SceneFit.h"
 
 #include <emscripten.h>
 
@@ -35,21 +36,25 @@ void WebBackend::build()
 
 bool WebBackend::reshape(const PaintedControls& painted)
 {
-    // The page is never smaller than the scene; a smaller browser window
-    // scrolls.
-    const int width = page::width(sceneWidth), height = page::height(sceneHeight);
-    const double scale = page::scale();
-    const int deviceWidth = int(std::lround(width * scale)), deviceHeight = int(std::lround(height * scale));
-    const bool rescaled = scale != canvas_.scale();
-    if (deviceWidth == canvas_.width() && deviceHeight == canvas_.height() && !rescaled) return false;
-    const bool first = canvas_.width() == 0;
+    // The core decides how the scene is shown; the page arranges its
+    // elements and reports the room left for the scene.
+    const Presentation shown = presentationFor(page::viewportWidth(), page::viewportHeight(), page::coarsePointer());
+    const bool touch = shown.mode == FitMode::Touch;
+    page::arrange(touch, shown.panel == PanelSide::Beside);
+    const SceneBox& box = touch ? drawingPart : wholeScene;
+    const Fit fit = fitInto(box, page::restWidth(), page::restHeight());
+    page::place(box, fit);
+
+    // The drawing keeps the whole scene, whatever part of it shows.
+    const double scale = fit.scale * page::scale();
+    const int deviceWidth = int(std::lround(sceneWidth * scale)), deviceHeight = int(std::lround(sceneHeight * scale));
+    if (deviceWidth == canvas_.width() && deviceHeight == canvas_.height() && scale == canvas_.scale()) return false;
     canvas_.reshape(deviceWidth, deviceHeight, scale);
-    page::shape(deviceWidth, deviceHeight, width, height);
-    // The painted controls lie within the scene, which the page always
-    // holds: a new size leaves them as they are, a new scale paints them
-    // sharp again over the stretched picture.
-    if (rescaled || first) renderLooks(painted);
-    return rescaled || first;
+    page::shape(deviceWidth, deviceHeight);
+    // A new scale paints the painted controls sharp again over the
+    // stretched picture.
+    renderLooks(painted);
+    return true;
 }
 
 void WebBackend::renderLooks(const PaintedControls& painted)

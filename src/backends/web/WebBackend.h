@@ -19,9 +19,9 @@ public:
 
     // Makes the page's elements and the drawing.
     void build();
-    // Takes up the page's present size and scale; true if the scale changed
-    // (or the drawing is new), so that the painted controls are to be
-    // painted afresh.
+    // Fits the scene to the page's present size and pointer; true if the
+    // drawing took a new scale (or is new), so that the painted controls are
+    // to be painted afresh.
     bool reshape(const PaintedControls& painted);
     const PixelCanvas& canvas() const { return canvas_; }
     bool failed() const { return failed_; }

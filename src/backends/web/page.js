@@ -11,6 +11,10 @@ var TavrolinPage = (function () {
   var events = { load: 0, click: 1, change: 2 };
   var controls = [];      // by control index: { element, kind, name, ... }
   var root = null, canvas = null, context = null;
+  var panel = null;       // the touch panel, holding the settings controls in touch mode
+  var touchMode = false;
+  var rest = { left: 0, top: 0, width: 0, height: 0 }; // the room the panel leaves for the scene
+  var sceneScale = 1;     // CSS pixels per layout pixel
   var held = {};          // input made while the program was busy, by the number it holds it under
   var nextHeld = 1;
   var delivered = null;   // while held input is given to the controls: the program events it makes
@@ -62,9 +66,10 @@ var TavrolinPage = (function () {
   var heldKinds = ['pointerdown', 'pointerup', 'mousedown', 'mouseup', 'click', 'dblclick', 'auxclick',
                    'keydown', 'keypress', 'keyup', 'input', 'change', 'wheel', 'touchstart', 'touchend',
                    'contextmenu'];
+  function ownsControl(target) { return root.contains(target) || panel.contains(target); }
   function insideDialog(target) { return openDialog !== null && openDialog.contains(target); }
   function holdInput(event) {
-    if (!root || !root.contains(event.target) || insideDialog(event.target) || !busy()) return;
+    if (!root || !ownsControl(event.target) || insideDialog(event.target) || !busy()) return;
     if (ended) { event.preventDefault(); event.stopImmediatePropagation(); return; }
     if (event.type === 'click' || event.type === 'keydown') {
       var number = nextHeld++;
@@ -169,6 +174,10 @@ var TavrolinPage = (function () {
       canvas.className = 'drawing';
       canvas.setAttribute('role', 'img');
       root.append(canvas);
+      panel = document.createElement('div');
+      panel.className = 'panel';
+      panel.hidden = true;
+      root.before(panel);
       context = canvas.getContext('2d', { alpha: false });
       heldKinds.forEach(function (kind) { window.addEventListener(kind, holdInput, true); });
       window.addEventListener('resize', onResize);
@@ -181,11 +190,50 @@ var TavrolinPage = (function () {
       document.body.append(status);
     },
     setDrawingDescription: function (text) { canvas.setAttribute('aria-label', text); },
-    // The page's size in layout pixels (the scene keeps its size; the page
-    // scrolls where the browser's window is smaller) and its scale.
-    width: function (minimum) { return Math.max(minimum, document.documentElement.clientWidth); },
-    height: function (minimum) { return Math.max(minimum, document.documentElement.clientHeight); },
+    viewportWidth: function () { return document.documentElement.clientWidth; },
+    viewportHeight: function () { return document.documentElement.clientHeight; },
+    coarsePointer: function () { return window.matchMedia('(pointer: coarse)').matches; },
     scale: function () { return window.devicePixelRatio || 1; },
+
+    // Touch mode: the window's own controls go into the panel, in reading
+    // order (top to bottom, left to right), the rest of the screen showing
+    // the drawing. The tab order stays the layout's. Back in wide mode they
+    // go back to their places in the scene.
+    arrange: function (touch, beside) {
+      document.body.classList.toggle('touch', touch);
+      document.body.classList.toggle('beside', touch && beside);
+      if (touch !== touchMode) {
+        touchMode = touch;
+        var focused = document.activeElement;
+        controls.filter(function (c) { return c && c.onWindow; })
+          .sort(function (a, b) { return a.top - b.top || a.left - b.left; })
+          .forEach(function (c) { (touch ? panel : root).append(c.element); });
+        if (focused && focused !== document.activeElement) focused.focus({ preventScroll: true });
+      }
+      panel.hidden = !touch;
+      var width = document.documentElement.clientWidth, height = document.documentElement.clientHeight;
+      rest = { left: 0, top: 0, width: width, height: height };
+      if (touch && beside) { rest.left = panel.offsetWidth; rest.width -= rest.left; }
+      else if (touch) { rest.top = panel.offsetHeight; rest.height -= rest.top; }
+    },
+    restWidth: function () { return rest.width; },
+    restHeight: function () { return rest.height; },
+    // The scene's part (left, top, width, height in layout pixels) shown at
+    // the scale, its corner at (left, top) of the rest, on whole device
+    // pixels so that the drawing's pixels stay the screen's.
+    place: function (boxLeft, boxTop, boxWidth, boxHeight, scale, left, top) {
+      var ratio = window.devicePixelRatio || 1;
+      sceneScale = scale;
+      root.style.left = Math.round((rest.left + left) * ratio) / ratio + 'px';
+      root.style.top = Math.round((rest.top + top) * ratio) / ratio + 'px';
+      root.style.width = boxWidth + 'px';
+      root.style.height = boxHeight + 'px';
+      root.style.transform = 'scale(' + scale + ')';
+      canvas.style.left = -boxLeft + 'px';
+      canvas.style.top = -boxTop + 'px';
+      // The boxes grow with the scene; in touch mode they have their own size.
+      document.documentElement.style.setProperty('--scale', touchMode ? '1' : String(scale));
+    },
 
     addControl: function (row) {
       var kind = kinds[row.kind];
@@ -247,13 +295,14 @@ var TavrolinPage = (function () {
       if (row.accessibleDescription) element.setAttribute('aria-description', row.accessibleDescription);
       parent.append(element);
       controls[row.index] = { element: element, focusable: focusable || element, kind: kind, name: row.name,
-                               tabIndex: row.tabIndex, tabStop: row.tabStop && !!focusable };
+                               tabIndex: row.tabIndex, tabStop: row.tabStop && !!focusable,
+                               onWindow: row.container === 0, left: row.left, top: row.top };
     },
     // Tab goes through the controls in the layout's tab order.
     orderTabs: function () {
       tabOrder().forEach(function (element, i) { element.tabIndex = i + 1; });
     },
-    focus: function (index) { controls[index].focusable.focus(); },
+    focus: function (index) { controls[index].focusable.focus({ preventScroll: true }); },
 
     getText: function (index) { return controls[index].element.value; },
     setText: function (index, text) { controls[index].element.value = text; },
@@ -269,15 +318,14 @@ var TavrolinPage = (function () {
     kindOf: function (index) { return controls[index] ? kinds.indexOf(controls[index].kind) : -1; },
 
     // The drawing: the device pixels of the buffer, put on the screen where
-    // they changed. The canvas has the screen's pixels; its size on the
-    // page is that in layout pixels.
-    shape: function (deviceWidth, deviceHeight, layoutWidth, layoutHeight) {
+    // they changed. The canvas has the screen's pixels: its size in the
+    // scene is such that, scaled, each of its pixels is one of the screen's.
+    shape: function (deviceWidth, deviceHeight) {
+      var perLayoutPixel = sceneScale * (window.devicePixelRatio || 1);
       canvas.width = deviceWidth;
       canvas.height = deviceHeight;
-      canvas.style.width = layoutWidth + 'px';
-      canvas.style.height = layoutHeight + 'px';
-      root.style.width = layoutWidth + 'px';
-      root.style.height = layoutHeight + 'px';
+      canvas.style.width = deviceWidth / perLayoutPixel + 'px';
+      canvas.style.height = deviceHeight / perLayoutPixel + 'px';
     },
     flush: function (pixels, width, height, left, top, changedWidth, changedHeight) {
       if (changedWidth <= 0 || changedHeight <= 0) return;
@@ -423,7 +471,9 @@ var TavrolinPage = (function () {
     end: function (message) {
       ended = true;
       held = {};
-      root.querySelectorAll('button, input').forEach(function (e) { e.disabled = true; });
+      [root, panel].forEach(function (p) {
+        p.querySelectorAll('button, input').forEach(function (e) { e.disabled = true; });
+      });
       var notice = document.createElement('div');
       notice.className = 'ended';
       notice.setAttribute('role', 'status');

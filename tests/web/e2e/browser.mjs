@@ -21,17 +21,20 @@ export async function launch() {
 // The program opened in a new page, ready for input (Start has the focus),
 // unless told not to wait for that; initScript runs in the page before the
 // program. Every request the page makes is written down.
-export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1280, height = 800, initScript = null,
-                                      ready = true } = {}) {
+// A touch screen is a phone's or a tablet's: a finger for a pointer.
+export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1366, height = 768, touch = false,
+                                      initScript = null, ready = true } = {}) {
   const file = process.env.TAVROLIN_HTML;
   if (!file) throw new Error('TAVROLIN_HTML names no tavrolin.html');
   let context, page;
   if (engine === 'chromium') {
-    context = await browser.newContext({ locale, deviceScaleFactor: scale, viewport: { width, height } });
+    context = await browser.newContext({ locale, deviceScaleFactor: scale, viewport: { width, height },
+                                         isMobile: touch, hasTouch: touch });
     page = await context.newPage();
   } else {
     // An engine that takes no language per page reports the one asked for.
-    ({ page, ...context } = await browser.newContext({ deviceScaleFactor: scale, viewport: { width, height } }));
+    ({ page, ...context } = await browser.newContext({ deviceScaleFactor: scale, viewport: { width, height },
+                                                      touch }));
     await page.addInitScript((language) => {
       Object.defineProperty(Navigator.prototype, 'language', { get: () => language, configurable: true });
     }, locale);
@@ -120,4 +123,29 @@ export const plate = { left: { all: [32, 300, 30, 90], colour: 'glass' },
 export async function waitForRunEnd(page, timeout = 30000) {
   await page.waitForFunction(() => window.TavrolinPage && !window.TavrolinPage.busy(), null,
                              { timeout, polling: 50 });
+}
+
+// Where the program stands on the screen, in CSS pixels: whatever of it
+// lies outside the window, the smallest touch target of the panel, and
+// whether the page scrolls.
+export async function screenFacts(page) {
+  return page.evaluate(() => {
+    const rect = (e) => e.getBoundingClientRect();
+    const outside = (r) => r.left < -0.5 || r.top < -0.5 || r.right > innerWidth + 0.5 || r.bottom > innerHeight + 0.5;
+    const shown = [...document.querySelectorAll('#tavrolin, [data-name], dialog.box button')]
+      .filter((e) => e.offsetParent !== null || e.id === 'tavrolin');
+    const targets = [...document.querySelectorAll('.panel [data-name]:not(fieldset), dialog.box button')]
+      .filter((e) => e.offsetParent !== null).map((e) => ({ name: e.dataset.name || e.textContent, r: rect(e) }));
+    const scene = rect(document.getElementById('tavrolin'));
+    return {
+      offScreen: shown.filter((e) => outside(rect(e))).map((e) => e.id || e.textContent),
+      smallTargets: targets.filter((t) => t.r.width < 44 || t.r.height < 44).map((t) => t.name),
+      targets: targets.length,
+      scrolls: document.documentElement.scrollWidth > innerWidth || document.documentElement.scrollHeight > innerHeight ||
+               scrollX !== 0 || scrollY !== 0,
+      touch: document.body.classList.contains('touch'),
+      scene: [scene.left, scene.top, scene.width, scene.height],
+      panelBottom: rect(document.querySelector('.panel')).bottom,
+    };
+  });
 }

@@ -14,10 +14,10 @@ export async function launchFirefox() {
   });
   return {
     close: () => browser.close(),
-    async newContext({ deviceScaleFactor = 1, viewport }) {
+    async newContext({ deviceScaleFactor = 1, viewport, touch = false }) {
       const context = await browser.createBrowserContext();
       const page = await context.newPage();
-      await page.setViewport({ ...viewport, deviceScaleFactor });
+      await page.setViewport({ ...viewport, deviceScaleFactor, isMobile: touch, hasTouch: touch });
       return { close: () => context.close(), page: new Page(page) };
     },
   };
@@ -47,6 +47,7 @@ class Page {
   goto(url) { return this.raw.goto(url); }
   title() { return this.raw.title(); }
   click(selector) { return this.raw.click(selector); }
+  tap(selector) { return this.raw.tap(selector); }
   evaluate(fn, arg) { return this.raw.evaluate(fn, arg); }
   waitForFunction(fn, arg, { timeout = 30000, polling = 50 } = {}) {
     return this.raw.waitForFunction(fn, { timeout, polling }, arg);
@@ -88,6 +89,7 @@ class Locator {
   }
   async count() { return (await this.all()).length; }
   async click() { return (await this.first()).click(); }
+  async tap() { return (await this.first()).tap(); }
   async waitFor({ timeout = 30000 } = {}) {
     const until = Date.now() + timeout;
     for (;;) {

@@ -1,7 +1,7 @@
 // The browser program end to end: what a teacher sees and does on the page.
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, open, picture, plate, waitForRunEnd } from './browser.mjs';
+import { launch, open, picture, plate, screenFacts, waitForRunEnd } from './browser.mjs';
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -17,10 +17,13 @@ async function withPage(options, body) {
   }
 }
 
+// A control's place in the scene, in layout pixels whatever the scene's scale.
 const box = (page, id) => page.locator('#' + id).evaluate((e) => {
   const r = e.getBoundingClientRect();
-  const root = document.getElementById('tavrolin').getBoundingClientRect();
-  return [Math.round(r.left - root.left), Math.round(r.top - root.top), Math.round(r.width), Math.round(r.height)];
+  const scene = document.getElementById('tavrolin');
+  const root = scene.getBoundingClientRect();
+  const s = root.width / scene.offsetWidth;
+  return [(r.left - root.left) / s, (r.top - root.top) / s, r.width / s, r.height / s].map(Math.round);
 });
 const field = (page, id) => page.locator('#' + id).inputValue();
 
@@ -193,18 +196,7 @@ describe('keyboard and language', () => {
   }));
 });
 
-describe('scale and ending', () => {
-  test('at a device pixel ratio of 2 the curve lies at twice the formula, lines 2 device pixels wide',
-       () => withPage({ scale: 2 }, async ({ page }) => {
-    await startAndWait(page);
-    const seen = await picture(page, { points: { points: {}, colour: 'green' },
-                                       axis: { widthAt: [700, 185, 196], colour: 'foreground' }, ...plate });
-    assert.equal(seen.scale, 2);
-    assert.ok(seen.points >= 58, 'points: ' + seen.points);
-    assert.equal(seen.axis, 2, 'the graph\'s top line is ' + seen.axis + ' device pixels high');
-    assert.ok(seen.left && seen.right, 'plate');
-  }));
-
+describe('ending', () => {
   test('a settings text that is no number ends the run with the failure box, then the program', () =>
     withPage({}, async ({ page }) => {
       await page.locator('#nFrekvence').evaluate((e) => { e.value = 'abc'; });
@@ -237,4 +229,69 @@ describe('scale and ending', () => {
       assert.match(await page.locator('.ended').textContent(), /skončil.*obnovením stránky/);
       assert.equal(await page.locator('#cmdStart').isDisabled(), true);
     }));
+});
+
+describe('every screen', () => {
+  test('a 1920 × 1080 projector: the whole scene fitted and centred, no scroll bars, the curve at s × the formula',
+       () => withPage({ width: 1920, height: 1080 }, async ({ page }) => {
+    const facts = await screenFacts(page);
+    const s = Math.min(1920 / 800, 1080 / 545);
+    assert.equal(facts.touch, false);
+    assert.equal(facts.scrolls, false);
+    assert.deepEqual(facts.offScreen, []);
+    assert.ok(Math.abs(facts.scene[2] - 800 * s) < 0.5 && Math.abs(facts.scene[0] - (1920 - 800 * s) / 2) < 1,
+              'scene at ' + facts.scene);
+    await startAndWait(page);
+    const seen = await picture(page, { points: { points: {}, colour: 'green' },
+                                       axis: { widthAt: [700, 185, 196], colour: 'foreground' }, ...plate });
+    assert.ok(Math.abs(seen.scale - s) < 1e-3, 'scale ' + seen.scale);
+    assert.ok(seen.points >= 58, 'points: ' + seen.points);
+    assert.equal(seen.axis, 2, 'a 1-pixel line at ' + s + ' is ' + seen.axis + ' device pixels high');
+    assert.ok(seen.left && seen.right, 'plate');
+  }));
+
+  // A finger on a small screen: the settings in a panel, taps for clicks.
+  async function tapRun(page, answer) {
+    await page.tap('#cmdStart');
+    if (answer) {
+      await page.locator('dialog.box').waitFor();
+      const facts = await screenFacts(page);
+      assert.deepEqual(facts.offScreen, [], 'the question box is not wholly on screen');
+      assert.deepEqual(facts.smallTargets, []);
+      await page.locator('dialog.box button', { hasText: answer }).tap();
+    }
+    await waitForRunEnd(page);
+  }
+  const onTouchScreen = (width, height) => async ({ page }) => {
+    const facts = await screenFacts(page);
+    assert.equal(facts.touch, true);
+    assert.equal(facts.scrolls, false, 'the page scrolls');
+    assert.deepEqual(facts.offScreen, [], 'not on screen');
+    assert.deepEqual(facts.smallTargets, [], 'targets under 44 px');
+    assert.ok(facts.targets >= 14, facts.targets + ' targets');
+    assert.ok(facts.panelBottom <= facts.scene[1] + 0.5, 'the panel is not above the drawing');
+    assert.ok(Math.abs(facts.scene[2] - width) < 1 || Math.abs(facts.scene[3] - (height - facts.panelBottom)) < 1,
+              'the drawing does not fill the rest: ' + facts.scene);
+    return facts;
+  };
+
+  test('a 390 × 844 phone: the settings in a touch panel above the drawing; 1,5, Start, Start and Ano by taps',
+       () => withPage({ width: 390, height: 844, scale: 3, touch: true }, async ({ page }) => {
+    await onTouchScreen(390, 844)({ page });
+    await page.tap('#op15');
+    assert.equal(await field(page, 'nFrekvence'), '1,5');
+    await tapRun(page);
+    await tapRun(page, 'Ano');
+    const seen = await picture(page, { blue: { points: { frequency: 1.5 }, colour: 'blue' } });
+    assert.ok(seen.blue >= 58, 'blue points: ' + seen.blue);
+  }));
+
+  test('a 768 × 1024 tablet: the same panel; Start, then Start answered Ne keeps the curve',
+       () => withPage({ width: 768, height: 1024, scale: 2, touch: true }, async ({ page }) => {
+    await onTouchScreen(768, 1024)({ page });
+    await tapRun(page);
+    await tapRun(page, 'Ne');
+    const seen = await picture(page, { green: { points: {}, colour: 'green' } });
+    assert.ok(seen.green >= 58, 'green points: ' + seen.green);
+  }));
 });

@@ -1,0 +1,49 @@
+#pragma once
+
+namespace tavrolin {
+
+// A part of the scene, in the layout's pixels.
+struct SceneBox {
+    int left, top, width, height;
+};
+
+// Everything that ever shows more than the background: the controls, the
+// plate at its thickest, the phase diagram, the graph down to the end of its
+// thickness axis. The rows a run clears below it are background on
+// background.
+constexpr SceneBox wholeScene{0, 0, 800, 545};
+
+// What stays of the scene when the settings are in a touch panel: the plate,
+// the rays, the phase diagram, the graph and the captions painted with them.
+constexpr SceneBox drawingPart{0, 30, 800, 515};
+
+// A box shown in an area: the scale, and where the box's top left corner
+// goes so that it stands centred, in the area's units.
+struct Fit {
+    double scale;
+    double left, top;
+};
+
+// The largest scale at which the whole box fits the area, s = min(area
+// width / box width, area height / box height), centred. An area too small
+// to show anything gives the smallest scale that still draws a pixel.
+Fit fitInto(const SceneBox& box, double areaWidth, double areaHeight);
+
+enum class FitMode {
+    Wide,  // the layout as it stands, scaled as a whole
+    Touch, // the settings in a panel with large targets, the drawing beside or below
+};
+
+enum class PanelSide { Above, Beside };
+
+// What the program shows on a screen of that size (in its own units: CSS
+// pixels in a browser) with that kind of pointer. Touch mode for a finger,
+// or wherever the whole layout would have to shrink below its own size.
+struct Presentation {
+    FitMode mode;
+    PanelSide panel; // touch mode: above the drawing in portrait, beside it in landscape
+};
+
+Presentation presentationFor(double screenWidth, double screenHeight, bool coarsePointer);
+
+} // namespace tavrolin
