@@ -30,6 +30,7 @@ public:
     Colour face{0x00C0C0C0};
     std::array<bool, controlCount> made{}; // which controls the toolkit made: all but the painted ones
     std::vector<std::pair<ControlId, std::array<int, 2>>> moves;
+    std::vector<PaintStep> paintSteps;
 
     // What a user's click does to an option button before its handler runs.
     void choose(ControlId button);
@@ -41,7 +42,10 @@ public:
 
     void drawLine(float, float, float, float, Colour, int) override {}
     void drawCircle(float, float, float, Colour, int) override {}
-    void paint(const std::vector<PaintStep>&, const PaintedControls&) override {}
+    void paint(const std::vector<PaintStep>& steps, const PaintedControls&) override
+    {
+        paintSteps.insert(paintSteps.end(), steps.begin(), steps.end());
+    }
     void flush() override { ++flushes; }
     Colour buttonFace() override { return face; }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace tavrolin::test {
@@ -58,6 +59,27 @@ TEST(BackendToolkit, PositionsFarOffAnyScreenAreHeldWhereNothingOverflows)
     // A painted label far away is simply off the picture.
     EXPECT_NO_THROW(tk.moveControl(labZdroj, -1e38f, 1e38f));
     EXPECT_EQ(tk.painted().rect(labZdroj).left, -farthestPixel);
+}
+
+TEST(BackendToolkit, ANewScalePaintsSharpOnlyTheLabelsNotDrawnOver)
+{
+    // After a run the curve lies over "Klepněte na tlačítko Start": taking
+    // the drawing to a new scale must not paint the label over it again.
+    FakeBackend backend;
+    BackendToolkit tk(backend);
+    tk.setPenWidth(2);
+    tk.drawLine(420, 300, 440, 301); // a stroke of the curve, over the label's right end
+    tk.repaintUncovered();
+    const auto paints = [&](ControlId id) {
+        return std::ranges::any_of(backend.paintSteps, [id](const PaintStep& s) { return s.control == id; });
+    };
+    EXPECT_FALSE(paints(labKlepnuti));
+    EXPECT_TRUE(paints(labRelDelka));
+    // Painted whole again where it moves, it lies on top once more.
+    tk.moveControl(labKlepnuti, 96, 264);
+    backend.paintSteps.clear();
+    tk.repaintUncovered();
+    EXPECT_TRUE(paints(labKlepnuti));
 }
 
 TEST(BackendToolkit, AStepIsShownThenWaitsForItsDeadlineAndAQuestionRestartsTheChain)

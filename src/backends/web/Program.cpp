@@ -49,7 +49,7 @@ void Program::reshape()
 {
     if (session_.ended() || session_.busy()) return;
     session_.guard([this] {
-        if (backend_.reshape(session_.toolkit().painted())) session_.toolkit().repaintPainted();
+        if (backend_.reshape(session_.toolkit().painted())) session_.toolkit().repaintUncovered();
         backend_.flush();
     });
 }

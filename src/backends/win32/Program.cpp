@@ -117,7 +117,7 @@ LRESULT Program::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // Moved to a screen of another scale (Windows 10): take it, and the
         // size Windows suggests for the window there.
         rescaleWindow(built_, LOWORD(wParam));
-        session_.toolkit().repaintPainted();
+        session_.toolkit().repaintUncovered();
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);

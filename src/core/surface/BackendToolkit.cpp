@@ -2,6 +2,7 @@
 
 #include "surface/Failure.h"
 #include "surface/NumberText.h"
+#include "surface/WholePixel.h"
 #include "window/Layout.h"
 
 #include <algorithm>
@@ -52,12 +53,25 @@ void BackendToolkit::setPenWidth(std::int16_t width)
 void BackendToolkit::drawLine(float x1, float y1, float x2, float y2, std::optional<Colour> colour)
 {
     backend_.drawLine(x1, y1, x2, y2, resolve(colour), penWidth_);
+    drawnOver(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
 }
 
 void BackendToolkit::drawCircle(float x, float y, float radius, std::optional<Colour> colour)
 {
     backend_.drawCircle(x, y, radius, resolve(colour), penWidth_);
+    const float r = std::abs(radius);
+    drawnOver(x - r, y - r, x + r, y + r);
 }
+
+void BackendToolkit::drawnOver(float left, float top, float right, float bottom)
+{
+    // Wide enough for the pen and for any backend's rounding.
+    const int m = penWidth_ + 2;
+    const int l = wholePixel(left) - m, t = wholePixel(top) - m;
+    painted_.drawnOver({l, t, wholePixel(right) + m - l, wholePixel(bottom) + m - t});
+}
+
+void BackendToolkit::repaintUncovered() { backend_.paint(painted_.uncovered(), painted_); }
 
 std::string BackendToolkit::getText(ControlId field)
 {

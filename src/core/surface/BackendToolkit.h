@@ -32,6 +32,9 @@ public:
     const PaintedControls& painted() const { return painted_; }
     // Paints every visible painted control whole, as on a new drawing.
     void repaintPainted();
+    // After the drawing took a new scale: the painted controls that lie on
+    // top of it, sharp at that scale.
+    void repaintUncovered();
 
     void setPixelUnits() override {}
     void setPenWidth(std::int16_t width) override;
@@ -65,6 +68,8 @@ private:
     void requireControl(ControlId id);
 
     Backend& backend_;
+    void drawnOver(float left, float top, float right, float bottom);
+
     PaintedControls painted_;
     animation::StepDeadlines deadlines_;
     RunClickHandler runClickHandler_;

@@ -55,10 +55,25 @@ std::vector<PaintStep> PaintedControls::atStart() const
     return steps;
 }
 
+void PaintedControls::drawnOver(const PixelRect& area)
+{
+    for (Entry& e : entries_)
+        if (!e.covered && !e.rect.intersected(area).empty()) e.covered = true;
+}
+
+std::vector<PaintStep> PaintedControls::uncovered() const
+{
+    std::vector<PaintStep> steps;
+    for (const Entry& e : entries_)
+        if (e.visible && !e.covered) steps.push_back({e.id, e.rect});
+    return steps;
+}
+
 std::vector<PaintStep> PaintedControls::show(ControlId id)
 {
     Entry& e = at(id);
     e.visible = true;
+    e.covered = false;
     return {{id, e.rect}};
 }
 
@@ -69,6 +84,7 @@ std::vector<PaintStep> PaintedControls::move(ControlId id, int left, int top)
     moved.rect.left = left;
     moved.rect.top = top;
     if (!moved.visible) return {};
+    moved.covered = false;
 
     std::vector<PaintStep> steps{{std::nullopt, old}};
     for (const Entry& e : entries_) {

@@ -39,6 +39,13 @@ public:
 
     // The visible ones, whole, for a new drawing.
     std::vector<PaintStep> atStart() const;
+    // The drawing went over the area: a control there is covered until it
+    // is painted whole again.
+    void drawnOver(const PixelRect& area);
+    // The visible ones that nothing has been drawn over since they were
+    // painted: what a drawing taken to a new scale may paint sharp again
+    // without bringing back a control the drawing covers.
+    std::vector<PaintStep> uncovered() const;
     std::vector<PaintStep> show(ControlId id);
     // A visible control moving away uncovers its old rectangle: there the
     // background shows again, with every visible painted control that
@@ -50,6 +57,7 @@ private:
         ControlId id;
         PixelRect rect;
         bool visible;
+        bool covered = false;
     };
     const Entry* find(ControlId id) const;
     const Entry& at(ControlId id) const;
