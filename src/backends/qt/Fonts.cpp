@@ -4,6 +4,9 @@
 #include <QGuiApplication>
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
+
 namespace tavrolin::qt {
 
 namespace {
@@ -30,15 +33,20 @@ void loadFonts()
     // scaled screen (a projector at 200 %) the outline sans looks better.
     if (qGuiApp->devicePixelRatio() != 1.0) return;
     static const char* const candidates[] = {"/usr/share/wine/fonts/ms_sans_serif.ttf"};
-    for (const char* path : candidates) QFontDatabase::addApplicationFont(QString::fromUtf8(path));
+    for (const char* path : candidates)
+        QFontDatabase::addApplicationFont(QString::fromUtf8(path));
 }
 
-QFont fontFor(const std::optional<FontStyle>& own)
+QFont fontFor(const std::optional<FontStyle>& own, double scale)
 {
     const FontStyle f = own.value_or(windowLayout().defaultFont);
     QFont font;
-    font.setFamilies(familiesFor(f.family));
-    font.setPixelSize(f.pixelSize());
+    QStringList families = familiesFor(f.family);
+    // The look-alike of MS Sans Serif holds bitmaps of three sizes only: a
+    // font grown with the scene takes the outline sans.
+    if (scale != 1 && f.family == FontFamily::MsSansSerif) families.removeFirst();
+    font.setFamilies(families);
+    font.setPixelSize(std::max(1, int(std::lround(f.pixelSize() * scale))));
     font.setBold(f.bold);
     font.setItalic(false);
     font.setUnderline(false);

@@ -12,7 +12,8 @@ namespace tavrolin::qt {
 // installed as system fonts. Call once after the QApplication exists.
 void loadFonts();
 
-// The font of a control: its own, or the window's default font.
-QFont fontFor(const std::optional<FontStyle>& own);
+// The font of a control: its own, or the window's default font, at the
+// scale the scene is shown at.
+QFont fontFor(const std::optional<FontStyle>& own, double scale = 1);
 
 } // namespace tavrolin::qt

@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace tavrolin::qt {
 
@@ -8,6 +9,14 @@ Program::Program() : built_(buildWindow()), backend_(built_), session_(backend_)
 {
     backend_.setDeliverHeldInput([this] { session_.queue().deliverHeldInput(); });
     bridge_.connectControls();
+    window().onKey = [this](int key) {
+        session_.guard([&] {
+            present(presentingAfter(presenting_, key == Qt::Key_F11      ? DesktopKey::F11
+                                                 : key == Qt::Key_Escape ? DesktopKey::Escape
+                                                                         : DesktopKey::Other));
+        });
+    };
+    window().onResize = [this] { session_.guard([this] { refit(); }); };
     session_.toolkit().repaintPainted();
 }
 
@@ -15,6 +24,34 @@ void Program::show()
 {
     window().showMaximized();
     if (QWidget* start = widget(ControlId::cmdStart)) start->setFocus(Qt::OtherFocusReason);
+}
+
+void Program::present(bool presenting)
+{
+    if (presenting == presenting_) return;
+    presenting_ = presenting;
+    if (presenting)
+        window().showFullScreen();
+    else
+        window().showMaximized();
+    refit();
+}
+
+void Program::refit()
+{
+    // A run's drawing keeps its scale to its end: erasing redraws at the
+    // very pixels drawn. A new size that comes meanwhile is taken after it.
+    if (session_.busy()) {
+        QTimer::singleShot(50, &window(), [this] { session_.guard([this] { refit(); }); });
+        return;
+    }
+    const Fit fit = desktopFit(presenting_, window().width(), window().height());
+    const Fit& now = built_.fit;
+    if (fit.scale == now.scale && fit.left == now.left && fit.top == now.top) return;
+    applyFit(built_, fit);
+    // The labels on top of the drawing painted sharp at the new scale.
+    session_.toolkit().repaintUncovered();
+    window().flush();
 }
 
 int Program::run()

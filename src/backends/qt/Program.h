@@ -20,6 +20,11 @@ public:
     // Load, show, and run the event loop; returns the exit status.
     int run();
 
+    // Presentation mode: the window on the whole screen, the scene fitted
+    // to it; or back to the maximized window at 1:1.
+    void present(bool presenting);
+    bool presenting() const { return presenting_; }
+
     SurfaceWidget& window() { return *built_.window; }
     QWidget* widget(ControlId id) { return built_.widgets[indexOf(id)]; }
     BackendToolkit& toolkit() { return session_.toolkit(); }
@@ -28,10 +33,14 @@ public:
     Session& session() { return session_; }
 
 private:
+    // Fits the scene to the window's present size.
+    void refit();
+
     BuiltWindow built_;
     QtBackend backend_;
     Session session_;
     EventBridge bridge_;
+    bool presenting_ = false;
 };
 
 } // namespace tavrolin::qt

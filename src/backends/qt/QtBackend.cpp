@@ -95,7 +95,11 @@ int QtBackend::scrollValue(ControlId scrollBar) { return widget<QScrollBar>(scro
 
 void QtBackend::showControl(ControlId id) { built_.widgets[indexOf(id)]->show(); }
 
-void QtBackend::moveControl(ControlId id, int left, int top) { built_.widgets[indexOf(id)]->move(left, top); }
+void QtBackend::moveControl(ControlId id, int left, int top)
+{
+    built_.layoutTopLeft[indexOf(id)] = QPoint(left, top);
+    built_.widgets[indexOf(id)]->setGeometry(placeOf(built_, id, QPoint(left, top)));
+}
 
 void QtBackend::waitUntil(Time deadline) { wait_(std::max(Time{0}, deadline - now())); }
 

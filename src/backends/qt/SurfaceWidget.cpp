@@ -7,9 +7,11 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -74,22 +76,44 @@ void SurfaceWidget::endPainting() { painter_.reset(); }
 
 void SurfaceWidget::ensureCanvas(QSize size)
 {
-    // The canvas has the screen's pixels: on a projector at 200 % a line
-    // of the scene is two pixels wide and the labels' text stays sharp,
-    // while every coordinate stays in the layout's pixels.
-    const qreal ratio = canvas_.isNull() ? devicePixelRatioF() : canvas_.devicePixelRatio();
+    // The canvas has the screen's pixels: on a projector at 200 %, or with
+    // the scene fitted to the screen, a line of the scene is as many pixels
+    // wide as the scale makes it and the labels' text stays sharp, while
+    // every coordinate stays in the layout's pixels.
+    if (screenRatio_ == 0) screenRatio_ = devicePixelRatioF();
+    const qreal ratio = screenRatio_ * sceneScale_;
     const QSize logical = canvas_.isNull() ? QSize() : canvas_.deviceIndependentSize().toSize();
     const QSize wanted = size.expandedTo(minimumCanvas).expandedTo(logical);
-    if (wanted == logical) return;
+    if (wanted == logical && ratio == canvas_.devicePixelRatio()) return;
     endPainting();
-    QImage grown(wanted * ratio, QImage::Format_RGB32);
+    QImage grown((QSizeF(wanted) * ratio).toSize(), QImage::Format_RGB32);
     grown.setDevicePixelRatio(ratio);
     grown.fill(background_);
     if (!canvas_.isNull()) {
         QPainter p(&grown);
-        p.drawImage(0, 0, canvas_);
+        p.drawImage(QRectF(QPointF(0, 0), canvas_.deviceIndependentSize()), canvas_);
     }
     canvas_ = std::move(grown);
+}
+
+void SurfaceWidget::setSceneFit(double scale, QPointF origin)
+{
+    // On whole device pixels, so that each of the canvas's pixels is one
+    // of the screen's.
+    const qreal ratio = screenRatio_;
+    origin = QPointF(std::round(origin.x() * ratio) / ratio, std::round(origin.y() * ratio) / ratio);
+    if (scale == sceneScale_ && origin == origin_) return;
+    sceneScale_ = scale;
+    origin_ = origin;
+    ensureCanvas(QSize());
+    update();
+}
+
+QRect SurfaceWidget::toWidget(const QRect& drawn) const
+{
+    if (sceneScale_ == 1 && origin_.isNull()) return drawn;
+    const QRectF r(origin_ + QPointF(drawn.topLeft()) * sceneScale_, QSizeF(drawn.size()) * sceneScale_);
+    return r.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 void SurfaceWidget::drawLine(QPointF from, QPointF to, const QColor& colour)
@@ -169,7 +193,7 @@ void SurfaceWidget::touch(const QRect& rect) { dirty_ |= rect; }
 void SurfaceWidget::flush()
 {
     endPainting();
-    const QRect area = dirty_ & rect();
+    const QRect area = toWidget(dirty_) & rect();
     dirty_ = QRect();
     if (!area.isEmpty() && isVisible()) repaint(area);
 }
@@ -180,14 +204,36 @@ void SurfaceWidget::paintEvent(QPaintEvent* event)
     QPainter p(this);
     const QRect r = event->rect();
     const qreal ratio = canvas_.devicePixelRatio();
-    if (ratio == 1.0)
+    if (ratio == 1.0 && origin_.isNull()) {
         p.drawImage(r.topLeft(), canvas_, r); // a plain copy, the common case
-    else
-        p.drawImage(QRectF(r), canvas_, QRectF(r.topLeft() * ratio, r.size() * ratio));
+        return;
+    }
+    // Around a fitted scene, the background; the scene a copy of the
+    // canvas's pixels, which are the screen's.
+    const QRectF scene(origin_, canvas_.deviceIndependentSize() * sceneScale_);
+    const QRectF shown = QRectF(r) & scene;
+    if (QRectF(r) != shown) {
+        QRegion around(r);
+        around -= scene.toAlignedRect();
+        for (const QRect& part : around)
+            p.fillRect(part, background_);
+    }
+    if (shown.isEmpty()) return;
+    p.drawImage(shown, canvas_, QRectF((shown.topLeft() - origin_) * screenRatio_, shown.size() * screenRatio_));
+}
+
+void SurfaceWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (onKey && (event->key() == Qt::Key_F11 || event->key() == Qt::Key_Escape)) {
+        onKey(event->key());
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SurfaceWidget::resizeEvent(QResizeEvent* event)
 {
+    if (onResize) onResize();
     ensureCanvas(size());
     QWidget::resizeEvent(event);
 }

@@ -4,8 +4,8 @@
 #include "window/PaintedControls.h"
 
 #include <QFont>
-#include <QPainter>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -56,6 +56,15 @@ public:
     // Puts everything drawn since the last flush on the screen now.
     void flush();
 
+    // Shows the drawing at the scale, its corner at the origin (in the
+    // widget's coordinates). What is drawn so far is kept, stretched to the
+    // new scale.
+    void setSceneFit(double scale, QPointF origin);
+
+    // F11 and Escape, which no control takes; and a new size.
+    std::function<void(int key)> onKey;
+    std::function<void()> onResize;
+
     // Asked before the window closes, by the desktop or by other code;
     // returning false keeps it open.
     std::function<bool(bool fromDesktop)> mayClose;
@@ -69,6 +78,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -77,6 +87,8 @@ private:
     void fillBackground(const QRect& rect);
     void touch(const QRect& rect);
     void ensureCanvas(QSize size);
+    // Where a rectangle of the drawing shows in the widget.
+    QRect toWidget(const QRect& drawn) const;
     // One painter stays open on the canvas between flushes: a run draws some
     // fifty thousand lines, and opening a painter for each would cost more
     // than the drawing.
@@ -85,6 +97,9 @@ private:
     void endPainting();
 
     QColor background_;
+    double sceneScale_ = 1;
+    qreal screenRatio_ = 0; // the screen's device pixels per pixel, taken when the canvas is first made
+    QPointF origin_;
     QImage canvas_;
     std::unique_ptr<QPainter> painter_;
     int penWidth_ = 1;

@@ -14,6 +14,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 // The images live in a static library; a static library's resources are
@@ -114,7 +115,8 @@ void chainTabOrder(const std::vector<QWidget*>& stops)
         if (selected != last) std::rotate(first, selected, selected + 1);
         first = last == first ? first + 1 : last;
     }
-    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void keepTabOrder(const BuiltWindow& built)
@@ -124,7 +126,8 @@ void keepTabOrder(const BuiltWindow& built)
         if (built.widgets[indexOf(c.id)] && c.tabStop && c.tabIndex >= 0) tabStops.push_back(&c);
     std::ranges::sort(tabStops, {}, &ControlRow::tabIndex);
     std::vector<QWidget*> stops;
-    for (const ControlRow* c : tabStops) stops.push_back(built.widgets[indexOf(c->id)]);
+    for (const ControlRow* c : tabStops)
+        stops.push_back(built.widgets[indexOf(c->id)]);
 
     chainTabOrder(stops);
     for (QWidget* w : stops)
@@ -134,7 +137,42 @@ void keepTabOrder(const BuiltWindow& built)
             });
 }
 
+// A position on the window's pixels: equal positions give equal pixels,
+// neighbours stay neighbours.
+int onPixels(double v) { return int(std::floor(v + 0.5)); }
+
 } // namespace
+
+QRect placeOf(const BuiltWindow& built, ControlId id, QPoint at)
+{
+    const ControlRow& c = layoutOf(id);
+    const Fit& fit = built.fit;
+    const auto x = [&](int v) { return onPixels(fit.left + v * fit.scale); };
+    const auto y = [&](int v) { return onPixels(fit.top + v * fit.scale); };
+    // A control in a frame stands relative to the frame's place.
+    QPoint frame(0, 0), parentCorner(0, 0);
+    if (c.container != ControlId::Tavrolin) {
+        frame = built.layoutTopLeft[indexOf(c.container)];
+        parentCorner = QPoint(x(frame.x()), y(frame.y()));
+    }
+    const int left = x(frame.x() + at.x()), top = y(frame.y() + at.y());
+    const int right = x(frame.x() + at.x() + c.width), bottom = y(frame.y() + at.y() + c.height);
+    return QRect(left - parentCorner.x(), top - parentCorner.y(), right - left, bottom - top);
+}
+
+void applyFit(BuiltWindow& built, const Fit& fit)
+{
+    built.fit = fit;
+    built.style->setScale(fit.scale);
+    built.window->setFont(fontFor(std::nullopt, fit.scale));
+    for (const ControlRow& c : layout()) {
+        QWidget* w = built.widgets[indexOf(c.id)];
+        if (!w) continue;
+        w->setFont(fontFor(c.font, fit.scale));
+        w->setGeometry(placeOf(built, c.id, built.layoutTopLeft[indexOf(c.id)]));
+    }
+    built.window->setSceneFit(fit.scale, QPointF(fit.left, fit.top));
+}
 
 QImage axisLabelImage()
 {
@@ -147,6 +185,7 @@ BuiltWindow buildWindow()
     initResources();
     const WindowLayout& ws = windowLayout();
     BuiltWindow built;
+    built.style = std::make_unique<ScaledStyle>();
     built.window = std::make_unique<SurfaceWidget>(toQColor(ws.background));
     SurfaceWidget* window = built.window.get();
     window->setObjectName(qs(ws.title));
@@ -155,17 +194,19 @@ BuiltWindow buildWindow()
     window->setFont(fontFor(std::nullopt));
     setBackground(window, toQColor(ws.background));
     window->resize(ws.clientWidth, ws.clientHeight);
-    window->setAccessibleDescription(qs(drawingDescription));
+    window->setAccessibleDescription(qs(desktopWindowDescription()));
 
     for (const ControlRow& c : layout()) {
         if (c.kind == ControlKind::Label || c.kind == ControlKind::Image) {
             window->addPainted(c.id, paintedFor(c));
             continue;
         }
-        QWidget* parent = c.container == ControlId::Tavrolin ? static_cast<QWidget*>(window)
-                                                              : built.widgets[indexOf(c.container)];
+        QWidget* parent =
+            c.container == ControlId::Tavrolin ? static_cast<QWidget*>(window) : built.widgets[indexOf(c.container)];
         QWidget* w = createWidget(c, parent);
         w->setObjectName(qs(c.name));
+        w->setStyle(built.style.get());
+        built.layoutTopLeft[indexOf(c.id)] = QPoint(c.left, c.top);
         w->setGeometry(c.left, c.top, c.width, c.height);
         w->setFont(fontFor(c.font));
         w->setFocusPolicy(focusPolicyFor(c));

@@ -26,4 +26,10 @@ std::string accessibleDescription(ControlId id)
     return heading + " " + std::string(layoutOf(ControlId::labOdrazeného).caption);
 }
 
+std::string desktopWindowDescription()
+{
+    return std::string(drawingDescription) +
+           " Klávesa F11 zvětší obraz na celou obrazovku, F11 nebo Esc ho vrátí zpět.";
+}
+
 } // namespace tavrolin

@@ -22,4 +22,8 @@ constexpr std::string_view drawingDescription =
     "Fázový diagram ukazuje vektory obou odrazů a jejich výslednici; graf vpravo ukazuje "
     "odrazivost v závislosti na tloušťce desky.";
 
+// The desktop window's description: the drawing's, and how to show it on
+// the whole screen.
+std::string desktopWindowDescription();
+
 } // namespace tavrolin

@@ -28,4 +28,22 @@ Presentation presentationFor(double screenWidth, double screenHeight, bool coars
     return {coarsePointer || shrunk ? FitMode::Touch : FitMode::Wide, side};
 }
 
+bool presentingAfter(bool presenting, DesktopKey key)
+{
+    switch (key) {
+    case DesktopKey::F11:
+        return !presenting;
+    case DesktopKey::Escape:
+        return false;
+    case DesktopKey::Other:
+        break;
+    }
+    return presenting;
+}
+
+Fit desktopFit(bool presenting, double clientWidth, double clientHeight)
+{
+    return presenting ? fitInto(wholeScene, clientWidth, clientHeight) : Fit{1, 0, 0};
+}
+
 } // namespace tavrolin

@@ -46,4 +46,15 @@ struct Presentation {
 
 Presentation presentationFor(double screenWidth, double screenHeight, bool coarsePointer);
 
+// The desktop programs show the scene 1:1 (times the system's scale) in
+// their normal window; in presentation mode the window fills the screen and
+// the scene is fitted to it. F11 switches between the two, Escape leaves
+// presentation mode.
+enum class DesktopKey { F11, Escape, Other };
+
+bool presentingAfter(bool presenting, DesktopKey key);
+
+// The scene's fit in the desktop window's client area of that size.
+Fit desktopFit(bool presenting, double clientWidth, double clientHeight);
+
 } // namespace tavrolin
