@@ -49,7 +49,8 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         if (!caption.empty()) {
             SIZE extent{};
             GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &extent);
-            const DeviceScale scale(dpiOfWindow(hwnd));
+            const int dpi = int(INT_PTR(GetPropW(hwnd, L"dpi")));
+            const DeviceScale scale(dpi > 0 ? dpi : dpiOfWindow(hwnd));
             RECT text{scale.at(8), 0, scale.at(8) + extent.cx + scale.at(2), tm.tmHeight};
             FillRect(dc, &text, HBRUSH(GetWindowLongPtrW(hwnd, backgroundSlot)));
             SetBkMode(dc, TRANSPARENT);
@@ -66,12 +67,15 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         return SendMessageW(GetParent(hwnd), message, wParam, lParam);
     case WM_DESTROY:
         RemovePropW(hwnd, L"font");
+        RemovePropW(hwnd, L"dpi");
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 } // namespace
+
+void setCaptionFrameDpi(HWND frame, int dpi) { SetPropW(frame, L"dpi", HANDLE(INT_PTR(dpi))); }
 
 void registerCaptionFrameClass(HINSTANCE instance)
 {

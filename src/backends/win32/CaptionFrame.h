@@ -14,6 +14,10 @@ void registerCaptionFrameClass(HINSTANCE instance);
 HWND createCaptionFrame(HWND parent, const wchar_t* caption, RECT rect, int id, HBRUSH background, bool visible,
                         HINSTANCE instance);
 
+// The scale the frame is shown at (the screen's, or presentation mode's),
+// for the caption's indent.
+void setCaptionFrameDpi(HWND frame, int dpi);
+
 extern const wchar_t captionFrameClass[];
 
 } // namespace tavrolin::win32

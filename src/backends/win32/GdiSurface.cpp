@@ -49,7 +49,7 @@ Canvas createCanvas(HWND window, SIZE size, COLORREF background, HGDIOBJ& oldBit
 } // namespace
 
 GdiSurface::GdiSurface(HWND window, COLORREF background, SIZE size, DeviceScale scale)
-    : window_(window), scale_(scale), background_(background)
+    : window_(window), scale_(scale), size_(size), background_(background)
 {
     const Canvas c = createCanvas(window, size, background_, oldBitmap_);
     dc_ = c.dc;
@@ -206,8 +206,8 @@ void GdiSurface::setScale(DeviceScale scale, SIZE size)
     const Canvas c = createCanvas(window_, size, background_, previous);
     // Stretched pixel for pixel, so the picture's colours stay exact.
     SetStretchBltMode(c.dc, COLORONCOLOR);
-    StretchBlt(c.dc, 0, 0, old.bmWidth * scale.dpi() / scale_.dpi(), old.bmHeight * scale.dpi() / scale_.dpi(), dc_,
-               0, 0, old.bmWidth, old.bmHeight, SRCCOPY);
+    StretchBlt(c.dc, 0, 0, old.bmWidth * scale.dpi() / scale_.dpi(), old.bmHeight * scale.dpi() / scale_.dpi(), dc_, 0,
+               0, old.bmWidth, old.bmHeight, SRCCOPY);
 
     if (oldPen_) SelectObject(dc_, oldPen_);
     if (pen_) DeleteObject(pen_);
@@ -221,14 +221,23 @@ void GdiSurface::setScale(DeviceScale scale, SIZE size)
     oldBitmap_ = previous;
 
     scale_ = scale;
+    size_ = size;
     deleteFonts();
     createFonts();
     touch({0, 0, size.cx, size.cy});
 }
 
+void GdiSurface::setOrigin(POINT origin)
+{
+    if (origin.x == origin_.x && origin.y == origin_.y) return;
+    origin_ = origin;
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
 void GdiSurface::flush()
 {
     if (IsRectEmpty(&dirty_)) return;
+    OffsetRect(&dirty_, origin_.x, origin_.y);
     InvalidateRect(window_, &dirty_, FALSE);
     dirty_ = RECT{};
     UpdateWindow(window_);
@@ -236,8 +245,18 @@ void GdiSurface::flush()
 
 void GdiSurface::paint(HDC target, const RECT& area) const
 {
-    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, dc_, area.left, area.top,
-           SRCCOPY);
+    // Around a drawing placed off the window's corner, the background.
+    const RECT drawing{origin_.x, origin_.y, origin_.x + size_.cx, origin_.y + size_.cy};
+    RECT shown{};
+    IntersectRect(&shown, &area, &drawing);
+    if (!EqualRect(&shown, &area)) {
+        HBRUSH brush = CreateSolidBrush(background_);
+        FillRect(target, &area, brush);
+        DeleteObject(brush);
+    }
+    if (IsRectEmpty(&shown)) return;
+    BitBlt(target, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top, dc_,
+           shown.left - origin_.x, shown.top - origin_.y, SRCCOPY);
 }
 
 } // namespace tavrolin::win32

@@ -52,6 +52,8 @@ public:
     // stretched to the new scale (it cannot be drawn again); the painted
     // controls are then to be painted afresh at their new size on top.
     void setScale(DeviceScale scale, SIZE size);
+    // Where the drawing's corner lies in the window.
+    void setOrigin(POINT origin);
 
     // Puts what changed since the last flush on the screen now.
     void flush();
@@ -71,6 +73,8 @@ private:
 
     HWND window_;
     DeviceScale scale_;
+    POINT origin_{0, 0};
+    SIZE size_;
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ oldBitmap_ = nullptr;

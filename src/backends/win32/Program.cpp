@@ -3,8 +3,11 @@
 #include "Text.h"
 #include "window/Layout.h"
 
+#include "window/SceneFit.h"
+
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace tavrolin::win32 {
 
@@ -13,6 +16,7 @@ Program::Program(HINSTANCE instance) : backend_(built_), session_(backend_)
     registerWindowClass(instance, &Program::wndProc);
     buildWindow(built_, instance, this);
     backend_.setHoldInput([this](const MSG& msg) { return holdInput(msg); });
+    screenDpi_ = built_.scale.dpi();
     if (built_.window) session_.toolkit().repaintPainted();
 }
 
@@ -37,6 +41,7 @@ int Program::run()
 
 void Program::dispatch(MSG& msg)
 {
+    if (presentationKey(msg)) return;
     // The dialog manager gives Tab, the arrow keys in option groups and
     // Enter their dialog meaning.
     if (built_.window && IsDialogMessageW(built_.window, &msg)) return;
@@ -116,7 +121,12 @@ LRESULT Program::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED: {
         // Moved to a screen of another scale (Windows 10): take it, and the
         // size Windows suggests for the window there.
-        rescaleWindow(built_, LOWORD(wParam));
+        screenDpi_ = LOWORD(wParam);
+        if (presenting_) {
+            refit();
+            return 0;
+        }
+        rescaleWindow(built_, screenDpi_);
         session_.toolkit().repaintUncovered();
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
@@ -132,6 +142,58 @@ LRESULT Program::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+bool Program::presentationKey(const MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN || (msg.wParam != VK_F11 && msg.wParam != VK_ESCAPE)) return false;
+    if (msg.hwnd != built_.window && !IsChild(built_.window, msg.hwnd)) return false;
+    const bool next = presentingAfter(presenting_, msg.wParam == VK_F11 ? DesktopKey::F11 : DesktopKey::Escape);
+    if (next == presenting_) return false;
+    session_.guard([&] { present(next); });
+    return true;
+}
+
+void Program::present(bool presenting)
+{
+    HWND hwnd = built_.window;
+    presenting_ = presenting;
+    if (presenting) {
+        // Without a frame, over the whole screen the window is on.
+        normalStyle_ = GetWindowLongW(hwnd, GWL_STYLE);
+        normalPlacement_.length = sizeof normalPlacement_;
+        GetWindowPlacement(hwnd, &normalPlacement_);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& r = monitor.rcMonitor;
+        SetWindowLongW(hwnd, GWL_STYLE, normalStyle_ & ~LONG(WS_OVERLAPPEDWINDOW));
+        SetWindowPos(hwnd, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+    } else {
+        SetWindowLongW(hwnd, GWL_STYLE, normalStyle_);
+        SetWindowPlacement(hwnd, &normalPlacement_);
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+    }
+    refit();
+}
+
+void Program::refit()
+{
+    RECT client{};
+    GetClientRect(built_.window, &client);
+    const Fit fit = desktopFit(presenting_, client.right, client.bottom);
+    // The client area is in the screen's pixels: the fitted scale as a
+    // DPI, rounded down so that the whole scene fits.
+    const int dpi = presenting_ ? std::max(1, int(std::floor(96 * fit.scale))) : screenDpi_;
+    const DeviceScale scale(dpi);
+    const POINT origin = presenting_ ? POINT{(client.right - scale.at(wholeScene.width)) / 2,
+                                             (client.bottom - scale.at(wholeScene.height)) / 2}
+                                     : POINT{0, 0};
+    rescaleWindow(built_, dpi, origin);
+    session_.toolkit().repaintUncovered();
+    built_.surface->flush();
 }
 
 void Program::onCommand(WPARAM wParam, LPARAM lParam)

@@ -36,12 +36,22 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onScroll(HWND bar, int request, int thumb);
     void onCommand(WPARAM wParam, LPARAM lParam);
+    // F11 and Escape: into and out of presentation mode. True if the key
+    // changed the mode.
+    bool presentationKey(const MSG& msg);
+    void present(bool presenting);
+    // Shows the scene at the scale the mode and the window's size give.
+    void refit();
     bool holdInput(const MSG& msg);
     void dispatch(MSG& msg);
 
     BuiltWindow built_;
     Win32Backend backend_;
     Session session_;
+    bool presenting_ = false;
+    int screenDpi_ = 96; // the scale of the screen the window is on
+    LONG normalStyle_ = 0;
+    WINDOWPLACEMENT normalPlacement_{};
 };
 
 } // namespace tavrolin::win32

@@ -101,8 +101,11 @@ RECT placeOf(const BuiltWindow& built, const ControlRow& c, int left, int top)
         y = layoutOf(c.container).top;
     }
     const DeviceScale& s = built.scale;
-    return {s.at(x + left) - s.at(x), s.at(y + top) - s.at(y), s.at(x + left + c.width) - s.at(x),
-            s.at(y + top + c.height) - s.at(y)};
+    // The scene's corner moves the window's own controls; a frame's move
+    // with the frame.
+    const POINT o = c.container == ControlId::Tavrolin ? built.origin : POINT{0, 0};
+    return {o.x + s.at(x + left) - s.at(x), o.y + s.at(y + top) - s.at(y), o.x + s.at(x + left + c.width) - s.at(x),
+            o.y + s.at(y + top + c.height) - s.at(y)};
 }
 
 namespace {
@@ -117,53 +120,56 @@ SIZE canvasSize(const DeviceScale& scale)
 void resizeToLayout(const BuiltWindow& built)
 {
     const WindowLayout& ws = windowLayout();
-    const RECT frame = frameAround(built.scale.rect(0, 0, ws.clientWidth, ws.clientHeight), windowStyle,
-                                   built.scale.dpi());
+    const RECT frame =
+        frameAround(built.scale.rect(0, 0, ws.clientWidth, ws.clientHeight), windowStyle, built.scale.dpi());
     SetWindowPos(built.window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
 
-void rescaleWindow(BuiltWindow& built, int dpi)
+void rescaleWindow(BuiltWindow& built, int dpi, POINT origin)
 {
     const DeviceScale scale(dpi);
-    if (scale == built.scale) return;
+    if (scale == built.scale && origin.x == built.origin.x && origin.y == built.origin.y) return;
     built.scale = scale;
+    built.origin = origin;
     setFont(built, indexOf(ControlId::Tavrolin), built.window, windowLayout().defaultFont);
     for (const ControlRow& c : layout()) {
         HWND hwnd = built.controls[indexOf(c.id)];
         if (!hwnd) continue;
         setFont(built, indexOf(c.id), hwnd, fontOf(c));
+        if (c.kind == ControlKind::Frame) setCaptionFrameDpi(hwnd, dpi);
         const POINT at = built.layoutTopLeft[indexOf(c.id)];
         const RECT r = placeOf(built, c, at.x, at.y);
-        SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     built.surface->setScale(scale, canvasSize(scale));
+    built.surface->setOrigin(origin);
     InvalidateRect(built.window, nullptr, FALSE);
 }
 
 void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter)
 {
     const WindowLayout& ws = windowLayout();
-    built.window = CreateWindowExW(0, className, widen(windowCaption()).c_str(), windowStyle, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, ws.clientWidth, ws.clientHeight, nullptr, nullptr, instance,
-                                   creationParameter);
+    built.window =
+        CreateWindowExW(0, className, widen(windowCaption()).c_str(), windowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                        ws.clientWidth, ws.clientHeight, nullptr, nullptr, instance, creationParameter);
     if (!built.window) return;
     // Only now is it known on which screen the window opens.
     built.scale = DeviceScale(dpiOfWindow(built.window));
     resizeToLayout(built);
 
-    built.surface = std::make_unique<GdiSurface>(built.window, toColorRef(ws.background.value),
-                                                 canvasSize(built.scale), built.scale);
+    built.surface = std::make_unique<GdiSurface>(built.window, toColorRef(ws.background.value), canvasSize(built.scale),
+                                                 built.scale);
     built.axisLabel = HBITMAP(LoadImageW(instance, MAKEINTRESOURCEW(axisLabelResource), IMAGE_BITMAP, 0, 0, 0));
     built.axisLabel2x = HBITMAP(LoadImageW(instance, MAKEINTRESOURCEW(axisLabel2xResource), IMAGE_BITMAP, 0, 0, 0));
     setFont(built, indexOf(ControlId::Tavrolin), built.window, ws.defaultFont);
 
     // Creation order is tab order; controls outside it come last.
     std::vector<const ControlRow*> order;
-    for (const ControlRow& c : layout()) order.push_back(&c);
+    for (const ControlRow& c : layout())
+        order.push_back(&c);
     std::ranges::stable_sort(order, {}, [](const ControlRow* c) { return c->tabIndex < 0 ? 1000 : c->tabIndex; });
 
     ControlId previousFrame = ControlId::Tavrolin;

@@ -25,6 +25,9 @@ constexpr int axisLabel2xResource = 3;
 struct BuiltWindow {
     HWND window = nullptr;
     DeviceScale scale;
+    // Where the scene's top left corner lies in the client area: at its
+    // corner, or centred on the screen in presentation mode.
+    POINT origin{0, 0};
     std::array<HWND, controlCount> controls{};
     std::array<HBRUSH, controlCount> brushes{};
     std::array<COLORREF, controlCount> backgrounds{};
@@ -50,9 +53,10 @@ void registerWindowClass(HINSTANCE instance, WNDPROC wndProc);
 
 void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter);
 
-// The window is now on a screen of this DPI: fonts, controls and the drawing
-// take its scale.
-void rescaleWindow(BuiltWindow& built, int dpi);
+// The window is now on a screen of this DPI, or shows the scene at that
+// scale: fonts, controls and the drawing take it, the scene's corner at the
+// origin.
+void rescaleWindow(BuiltWindow& built, int dpi, POINT origin = {0, 0});
 
 // Where a child control goes at the window's scale, its top left corner at
 // the given layout position (relative to its frame, as in the layout).
