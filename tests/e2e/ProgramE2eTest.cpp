@@ -3,6 +3,7 @@
 #include "PictureChecks.h"
 #include "X11Session.h"
 #include "window/Layout.h"
+#include "window/SceneFit.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -241,6 +242,11 @@ void ProgramE2eTest::startRunsTheWholeAnimationAtItsPace()
     // 301 pauses of 10 ms at slow-down 1: never less, however busy the
     // machine (its time is for the benchmarks to measure).
     QVERIFY2(ms >= 3010, qPrintable(QString::number(ms)));
+    checkFirstRun(done);
+}
+
+void ProgramE2eTest::checkFirstRun(const QImage& done)
+{
     QVERIFY(picture::pointsFound(done, view, {}, picture::green) >= 58);
     // Between the final rays and the surface, where every step's ray to the
     // bottom surface passed and was drawn again in silver, nothing is left.
@@ -255,6 +261,52 @@ void ProgramE2eTest::startRunsTheWholeAnimationAtItsPace()
     // the lower half of "Relativní délka vektoru  světla", placed at y 55:
     // that half is painted again.
     QVERIFY(picture::count(done, view, QRect(600, 64, 177, 6), qRgb(0, 0, 0)) > 20);
+}
+
+void ProgramE2eTest::presentationModeFitsTheSceneToTheScreenAndEscapeReturns()
+{
+    const QSize screen = X::screenshot().size();
+    const picture::View normal = view;
+    X::key("F11");
+    QElapsedTimer t;
+    t.start();
+    while (X::clientSize(windowId) != screen && t.elapsed() < 10000)
+        QTest::qWait(50);
+    QCOMPARE(X::clientSize(windowId), screen);
+    // The scene at s = min(W / 800, H / 545), centred; the Windows program
+    // takes s as a whole DPI, rounded down.
+    const Fit fit = fitInto(wholeScene, screen.width(), screen.height());
+    const bool windows = !qEnvironmentVariable("TAVROLIN_E2E_COMMAND").isEmpty();
+    view.scale = windows ? std::floor(96 * fit.scale) / 96 : fit.scale;
+    view.origin = X::clientOrigin(windowId) + QPoint(int(std::lround((screen.width() - 800 * view.scale) / 2)),
+                                                     int(std::lround((screen.height() - 545 * view.scale) / 2)));
+    const QRect green = clientRect(ControlId::op1);
+    waitUntil([&](const QImage& s) {
+        return s.pixel(view.toScreen(green.right() - 2, green.center().y())) == picture::green;
+    });
+
+    clickOn(ControlId::cmdStart);
+    const QImage done = waitForClosingPicture(false);
+    QVERIFY(!done.isNull());
+    save(done, "presentation");
+    checkFirstRun(done);
+    if (QTest::currentTestFailed()) return;
+
+    // Escape: the maximized window at 1:1 again; the picture kept, and the
+    // start-up caption, which the run drew over, not painted back on top.
+    X::key("Escape");
+    view = normal;
+    t.restart();
+    while (X::clientSize(windowId).width() >= screen.width() && t.elapsed() < 10000)
+        QTest::qWait(50);
+    view.origin = X::clientOrigin(windowId);
+    const QImage back = waitUntil([&](const QImage& s) {
+        return s.pixel(view.toScreen(green.right() - 2, green.center().y())) == picture::green &&
+               picture::plateIsGlass(s, view);
+    });
+    save(back, "presentation-left");
+    QVERIFY(picture::plateIsGlass(back, view));
+    QCOMPARE(picture::count(back, view, clientRect(ControlId::labKlepnuti), qRgb(0, 0, 0)), 0);
 }
 
 void ProgramE2eTest::laterRunsAskAndYesClearsTheGraphWhileNoKeepsIt()

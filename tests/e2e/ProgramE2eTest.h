@@ -4,6 +4,10 @@
 
 class ProgramE2eTest : public QObject {
     Q_OBJECT
+private:
+    // What the first run at the default settings leaves on the screen.
+    void checkFirstRun(const QImage& done);
+
 private slots:
     void init();
     void cleanup();
@@ -17,4 +21,5 @@ private slots:
     void konecHeldBehindASecondStartEndsTheProgramAfterThatRun();
     void inputHeldBehindAStartWaitsForItsQuestionAndRun();
     void keyboardAloneChoosesSettingsAndStartsARun();
+    void presentationModeFitsTheSceneToTheScreenAndEscapeReturns();
 };
