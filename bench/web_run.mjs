@@ -2,6 +2,9 @@
 // ready for input, and whole runs (three at slow-down 1, 301 pauses of
 // 10 ms, 3.01 s; one at a larger slow-down) with the page's main-thread time
 // during each.
+// The viewport is 1280 x 800 unless TAVROLIN_BENCH_VIEWPORT says another
+// (1920x1080: the scene at about twice its size); TAVROLIN_BENCH_THROTTLE=4
+// slows Chromium's CPU four times, as on a cheap school laptop.
 // Usage: node bench/web_run.mjs build-web/tavrolin.html [SLOWDOWN]   (bench/web_run.sh)
 import { readFileSync, statSync } from 'node:fs';
 import { gzipSync } from 'node:zlib';
@@ -15,18 +18,26 @@ const bytes = statSync(html).size;
 console.log(`tavrolin.html: ${bytes} bytes (${(bytes / 1024).toFixed(0)} KB), ` +
             `${(gzipSync(readFileSync(html)).length / 1024).toFixed(0)} KB gzipped`);
 
+const [width, height] = (process.env.TAVROLIN_BENCH_VIEWPORT || '1280x800').split('x').map(Number);
+const throttle = Number(process.env.TAVROLIN_BENCH_THROTTLE || 1);
+console.log(`viewport ${width} x ${height}, CPU throttling ${throttle}`);
 const browser = await launch();
 const nominal = 3.01 * slowDown;
 for (let i = 0; i < (slowDown === 1 ? 3 : 1); ++i) {
-  const context = await browser.newContext({ viewport: { width: 1280, height: 800 } });
+  const context = await browser.newContext({ viewport: { width, height } });
   const page = await context.newPage();
   const cdp = await context.newCDPSession(page);
   await cdp.send('Performance.enable');
-  const opened = Date.now();
+  if (throttle !== 1) await cdp.send('Emulation.setCPUThrottlingRate', { rate: throttle });
   await page.goto(pathToFileURL(html).href);
   await page.waitForFunction(() => document.activeElement && document.activeElement.id === 'cmdStart',
                              null, { polling: 5 });
-  const ready = Date.now() - opened;
+  // From the navigation's start to the program's mark that it takes input.
+  const ready = Math.round(await page.evaluate(() => performance.getEntriesByName('tavrolin-ready')[0].startTime));
+  const scale = await page.evaluate(() => {
+    const c = document.querySelector('canvas.drawing');
+    return c.width / parseFloat(c.style.width);
+  });
   const task = async () => (await cdp.send('Performance.getMetrics')).metrics
     .find((m) => m.name === 'TaskDuration').value;
   // When each step reaches the screen: the page's flush, which the program
@@ -52,7 +63,7 @@ for (let i = 0; i < (slowDown === 1 ? 3 : 1); ++i) {
   console.log(`  step to step: median ${gaps[gaps.length >> 1].toFixed(2)} ms, 95th percentile ` +
               `${gaps[Math.floor(gaps.length * 0.95)].toFixed(2)} ms, largest ${gaps[gaps.length - 1].toFixed(2)} ms ` +
               `(nominal ${10 * slowDown} ms, ${gaps.length + 1} steps shown)`);
-  console.log(`opened to ready: ${ready} ms; run at slow-down ${slowDown}: ${wall.toFixed(2)} s, ` +
+  console.log(`opened to ready: ${ready} ms; drawing at ${scale.toFixed(3)} device pixels per layout pixel; run at slow-down ${slowDown}: ${wall.toFixed(2)} s, ` +
               `${(wall / nominal).toFixed(3)} x the ${nominal} s of pauses; page main-thread time ${cpu.toFixed(3)} s`);
   await context.close();
 }

@@ -71,7 +71,8 @@ TEST(BackendToolkit, ANewScalePaintsSharpOnlyTheLabelsNotDrawnOver)
     tk.drawLine(420, 300, 440, 301); // a stroke of the curve, over the label's right end
     tk.repaintUncovered();
     const auto paints = [&](ControlId id) {
-        return std::ranges::any_of(backend.paintSteps, [id](const PaintStep& s) { return s.control == id; });
+        return std::any_of(backend.paintSteps.begin(), backend.paintSteps.end(),
+                           [id](const PaintStep& s) { return s.control == id; });
     };
     EXPECT_FALSE(paints(labKlepnuti));
     EXPECT_TRUE(paints(labRelDelka));

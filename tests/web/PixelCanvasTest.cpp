@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -141,7 +143,42 @@ TEST(PixelCanvasReshape, KeepsThePictureAtTheNewScale)
     EXPECT_EQ(canvas.at(40, 41), ink);
     EXPECT_EQ(canvas.at(40, 43), silver);
     EXPECT_EQ(canvas.at(150, 210), silver);
-    EXPECT_EQ(canvas.takeChanged(), (PixelRect{0, 0, 200, 220}));
+    EXPECT_EQ(canvas.takeChanged(), (std::vector<PixelRect>{{0, 0, 200, 220}}));
+    EXPECT_TRUE(canvas.takeChanged().empty());
+}
+
+// What is put on the screen after a step: every pixel that changed, little
+// else, and nothing for lines drawn again as they were (the plate's rows,
+// redrawn every step).
+TEST(PixelCanvasChanges, CoverEveryChangedPixelAndLittleMore)
+{
+    // A ray to the plate's bottom surface, which moves down a pixel a step.
+    PixelCanvas canvas(800, 600, 2.0, silver);
+    canvas.drawLine(10, 20, 390, 290, 1, ink);
+    canvas.drawLine(10, 250, 390, 250, 1, ink);
+    canvas.takeChanged();
+    const std::vector<Rgba> before(canvas.pixels(), canvas.pixels() + 800 * 600);
+    canvas.drawLine(10, 20, 390, 290, 1, silver);
+    canvas.drawLine(10, 20, 390, 291, 1, ink);
+    canvas.drawLine(10, 250, 390, 250, 1, ink); // a row again, as it was
+    const std::vector<PixelRect> changed = canvas.takeChanged();
+    long area = 0;
+    for (const PixelRect& r : changed)
+        area += long(r.width) * r.height;
+    int missed = 0, changedPixels = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x) {
+            if (canvas.at(x, y) == before[std::size_t(y) * 800 + std::size_t(x)]) continue;
+            ++changedPixels;
+            missed += std::none_of(changed.begin(), changed.end(), [&](const PixelRect& r) {
+                return x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height;
+            });
+        }
+    EXPECT_GT(changedPixels, 0);
+    EXPECT_EQ(missed, 0);
+    // The ray's box is 760 x 540 device pixels; its rectangles a small part of it.
+    EXPECT_LT(area, 760L * 540 / 4);
+    canvas.drawLine(10, 250, 390, 250, 1, ink);
     EXPECT_TRUE(canvas.takeChanged().empty());
 }
 

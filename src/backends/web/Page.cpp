@@ -43,8 +43,8 @@ EM_JS(int, js_scrollValue, (int index), { try { return TavrolinPage.scrollValue(
 EM_JS(void, js_show, (int index), { try { TavrolinPage.show(index); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_move, (int index, int left, int top), { try { TavrolinPage.move(index, left, top); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_shape, (int dw, int dh), { try { TavrolinPage.shape(dw, dh); } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(void, js_flush, (const void* pixels, int width, int height, int left, int top, int cw, int ch), { try {
-    TavrolinPage.flush(pixels, width, height, left, top, cw, ch);
+EM_JS(void, js_flush, (const void* pixels, int width, int height, const void* rects, int count), { try {
+    TavrolinPage.flush(pixels, width, height, rects, count);
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_renderLabel, (void* into, int width, int height, const char* text, int family, int pixels, int bold,
                              int centred, unsigned background, unsigned foreground, double scale), { try {
@@ -181,9 +181,10 @@ void shape(int deviceWidth, int deviceHeight)
     js_shape(deviceWidth, deviceHeight);
     check();
 }
-void flush(const std::uint32_t* pixels, int width, int height, int left, int top, int changedWidth, int changedHeight)
+void flush(const std::uint32_t* pixels, int width, int height, const std::vector<PixelRect>& changed)
 {
-    js_flush(pixels, width, height, left, top, changedWidth, changedHeight);
+    static_assert(sizeof(PixelRect) == 4 * sizeof(int), "the page reads a rectangle as four ints");
+    js_flush(pixels, width, height, changed.data(), int(changed.size()));
     check();
 }
 void renderLabel(std::uint32_t* into, int width, int height, std::string_view text, const FontStyle& font, bool centred,

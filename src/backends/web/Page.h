@@ -2,11 +2,13 @@
 
 #include "surface/Colour.h"
 #include "window/Layout.h"
+#include "window/PaintedControls.h"
 #include "window/SceneFit.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavrolin::web::page {
 
@@ -49,7 +51,8 @@ void move(ControlId id, int left, int top);
 
 // The drawing's size in device pixels, at the scale last placed.
 void shape(int deviceWidth, int deviceHeight);
-void flush(const std::uint32_t* pixels, int width, int height, int left, int top, int changedWidth, int changedHeight);
+// Puts the rectangles of the drawing's pixels on the screen.
+void flush(const std::uint32_t* pixels, int width, int height, const std::vector<PixelRect>& changed);
 void renderLabel(std::uint32_t* into, int width, int height, std::string_view text, const FontStyle& font, bool centred,
                  Colour background, Colour foreground, double scale);
 

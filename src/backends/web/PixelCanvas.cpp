@@ -28,8 +28,10 @@ bool clip(double& x1, double& y1, double& x2, double& y2, double left, double to
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
         if (t0 > t1) return false;
     }
     const double ox = x1, oy = y1;
@@ -46,7 +48,7 @@ bool clip(double& x1, double& y1, double& x2, double& y2, double left, double to
 
 PixelCanvas::PixelCanvas(int width, int height, double scale, Rgba background)
     : width_(std::max(0, width)), height_(std::max(0, height)), scale_(scale), background_(background),
-      pixels_(std::size_t(width_) * std::size_t(height_), background)
+      pixels_(std::size_t(width_) * std::size_t(height_), background), changed_(std::size_t(height_))
 {
     touch(0, 0, width_, height_);
 }
@@ -61,36 +63,86 @@ PixelRect PixelCanvas::deviceRect(const PixelRect& layout) const
 
 void PixelCanvas::touch(int left, int top, int right, int bottom)
 {
-    left = std::max(left, 0);
     top = std::max(top, 0);
-    right = std::min(right, width_);
     bottom = std::min(bottom, height_);
-    if (left >= right || top >= bottom) return;
-    if (changedLeft_ >= changedRight_ || changedTop_ >= changedBottom_) {
-        changedLeft_ = left, changedTop_ = top, changedRight_ = right, changedBottom_ = bottom;
-        return;
-    }
-    changedLeft_ = std::min(changedLeft_, left);
-    changedTop_ = std::min(changedTop_, top);
-    changedRight_ = std::max(changedRight_, right);
-    changedBottom_ = std::max(changedBottom_, bottom);
+    for (int row = top; row < bottom; ++row)
+        touchRow(row, left, right);
 }
 
-PixelRect PixelCanvas::takeChanged()
+void PixelCanvas::touchRow(int row, int left, int right)
 {
-    PixelRect changed{changedLeft_, changedTop_, changedRight_ - changedLeft_, changedBottom_ - changedTop_};
-    changedLeft_ = changedTop_ = changedRight_ = changedBottom_ = 0;
-    if (changed.empty()) return {};
-    return changed;
+    left = std::max(left, 0);
+    right = std::min(right, width_);
+    if (left >= right || row < 0 || row >= height_) return;
+    if (changedTop_ >= changedBottom_) {
+        changedTop_ = row;
+        changedBottom_ = row + 1;
+    } else {
+        changedTop_ = std::min(changedTop_, row);
+        changedBottom_ = std::max(changedBottom_, row + 1);
+    }
+    auto& [l, r] = changed_[std::size_t(row)];
+    if (l >= r) {
+        l = left;
+        r = right;
+    } else {
+        l = std::min(l, left);
+        r = std::max(r, right);
+    }
+}
+
+std::vector<PixelRect> PixelCanvas::takeChanged()
+{
+    // Neighbouring rows go into one rectangle while it stays narrow or
+    // about as wide as its widest row: a block of whole rows is one
+    // rectangle, a slanted line a chain of narrow ones.
+    constexpr int narrow = 64, slack = 16;
+    std::vector<PixelRect> rects;
+    PixelRect open{};
+    int widestRow = 0;
+    for (int row = changedTop_; row < changedBottom_; ++row) {
+        auto& span = changed_[std::size_t(row)];
+        const int l = span.first, r = span.second;
+        span = {};
+        if (l >= r) {
+            if (!open.empty()) rects.push_back(open);
+            open = {};
+            continue;
+        }
+        const int left = std::min(open.left, l), right = std::max(open.left + open.width, r);
+        widestRow = open.empty() ? r - l : std::max(widestRow, r - l);
+        if (!open.empty() && right - left <= std::max(narrow, widestRow + slack)) {
+            open = {left, open.top, right - left, open.height + 1};
+        } else {
+            if (!open.empty()) rects.push_back(open);
+            open = {l, row, r - l, 1};
+            widestRow = r - l;
+        }
+    }
+    if (!open.empty()) rects.push_back(open);
+    changedTop_ = changedBottom_ = 0;
+    return rects;
+}
+
+void PixelCanvas::fillSpan(int row, int from, int to, Rgba colour)
+{
+    from = std::max(from, 0);
+    to = std::min(to, width_);
+    if (row < 0 || row >= height_ || from >= to) return;
+    Rgba* pixels = pixels_.data() + std::ptrdiff_t(row) * width_;
+    while (from < to && pixels[from] == colour)
+        ++from;
+    while (to > from && pixels[to - 1] == colour)
+        --to;
+    if (from == to) return;
+    std::fill(pixels + from, pixels + to, colour);
+    touchRow(row, from, to);
 }
 
 void PixelCanvas::stamp(int x, int y, int side, Rgba colour)
 {
-    const int left = std::max(x, 0), top = std::max(y, 0);
-    const int right = std::min(x + side, width_), bottom = std::min(y + side, height_);
-    for (int row = top; row < bottom; ++row)
-        std::fill(pixels_.begin() + std::ptrdiff_t(row) * width_ + left,
-                  pixels_.begin() + std::ptrdiff_t(row) * width_ + std::max(left, right), colour);
+    for (int row = y; row < y + side; ++row)
+        fillSpan(row, x, x + side, colour);
 }
 
 void PixelCanvas::drawLine(float x1, float y1, float x2, float y2, int penWidth, Rgba colour)
@@ -107,15 +159,9 @@ void PixelCanvas::drawLine(float x1, float y1, float x2, float y2, int penWidth,
     const int xEnd = int(std::floor(bx)), yEnd = int(std::floor(by));
     const int dx = std::abs(xEnd - x), dy = -std::abs(yEnd - y);
     const int sx = x < xEnd ? 1 : -1, sy = y < yEnd ? 1 : -1;
-    touch(std::min(x, xEnd), std::min(y, yEnd), std::max(x, xEnd) + side, std::max(y, yEnd) + side);
     if (dy == 0) { // a row: one fill per pen row
-        for (int row = y; row < y + side; ++row) {
-            if (row < 0 || row >= height_) continue;
-            const int from = std::max(std::min(x, xEnd), 0), to = std::min(std::max(x, xEnd) + side, width_);
-            if (from < to)
-                std::fill(pixels_.begin() + std::ptrdiff_t(row) * width_ + from,
-                          pixels_.begin() + std::ptrdiff_t(row) * width_ + to, colour);
-        }
+        for (int row = y; row < y + side; ++row)
+            fillSpan(row, std::min(x, xEnd), std::max(x, xEnd) + side, colour);
         return;
     }
     int error = dx + dy;
@@ -148,7 +194,6 @@ void PixelCanvas::drawCircle(float x, float y, float radius, int penWidth, Rgba 
         return;
     const int cx = int(std::floor(cxReal)), cy = int(std::floor(cyReal));
     const int rounded = int(std::lround(r));
-    touch(cx - rounded, cy - rounded, cx + rounded + side, cy + rounded + side);
     if (rounded == 0) {
         stamp(cx, cy, side, colour);
         return;
@@ -156,8 +201,10 @@ void PixelCanvas::drawCircle(float x, float y, float radius, int penWidth, Rgba 
     // The midpoint circle: every octant's pixel, each stamped with the pen.
     int px = rounded, py = 0, error = 1 - rounded;
     while (px >= py) {
-        const int points[8][2] = {{px, py}, {py, px}, {-py, px}, {-px, py}, {-px, -py}, {-py, -px}, {py, -px}, {px, -py}};
-        for (const auto& p : points) stamp(cx + p[0], cy + p[1], side, colour);
+        const int points[8][2] = {{px, py},   {py, px},   {-py, px}, {-px, py},
+                                  {-px, -py}, {-py, -px}, {py, -px}, {px, -py}};
+        for (const auto& p : points)
+            stamp(cx + p[0], cy + p[1], side, colour);
         ++py;
         if (error < 0) {
             error += 2 * py + 1;
@@ -174,15 +221,13 @@ void PixelCanvas::fill(const PixelRect& rect, Rgba colour)
     const int right = std::min(rect.left + rect.width, width_), bottom = std::min(rect.top + rect.height, height_);
     if (left >= right || top >= bottom) return;
     for (int row = top; row < bottom; ++row)
-        std::fill(pixels_.begin() + std::ptrdiff_t(row) * width_ + left,
-                  pixels_.begin() + std::ptrdiff_t(row) * width_ + right, colour);
-    touch(left, top, right, bottom);
+        fillSpan(row, left, right, colour);
 }
 
 void PixelCanvas::blit(const Rgba* image, int imageWidth, int imageHeight, int left, int top, const PixelRect& clip)
 {
-    const PixelRect area = PixelRect{left, top, imageWidth, imageHeight}.intersected(clip).intersected(
-        PixelRect{0, 0, width_, height_});
+    const PixelRect area =
+        PixelRect{left, top, imageWidth, imageHeight}.intersected(clip).intersected(PixelRect{0, 0, width_, height_});
     if (area.empty() || image == nullptr) return;
     for (int row = area.top; row < area.top + area.height; ++row) {
         const Rgba* from = image + std::ptrdiff_t(row - top) * imageWidth + (area.left - left);
@@ -210,7 +255,8 @@ void PixelCanvas::reshape(int width, int height, double scale)
     width_ = width;
     height_ = height;
     scale_ = scale;
-    changedLeft_ = changedTop_ = changedRight_ = changedBottom_ = 0;
+    changed_.assign(std::size_t(height_), {});
+    changedTop_ = changedBottom_ = 0;
     touch(0, 0, width_, height_);
 }
 

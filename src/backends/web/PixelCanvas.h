@@ -3,6 +3,7 @@
 #include "window/PaintedControls.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace tavrolin::web {
@@ -47,19 +48,29 @@ public:
     // scale; new area shows the background.
     void reshape(int width, int height, double scale);
 
-    // The device pixels changed since the last call, and forgets them.
-    PixelRect takeChanged();
+    // Rectangles that hold every device pixel changed since the last call,
+    // and forgets them. Only pixels that took another colour count: a line
+    // drawn again as it was changes nothing. Each rectangle follows the
+    // changed pixels closely (a diagonal line gives a chain of narrow ones),
+    // so that what is put on the screen is little more than what changed.
+    std::vector<PixelRect> takeChanged();
 
 private:
     // A square pen of side penWidth device pixels centred on the pixel.
     void stamp(int x, int y, int side, Rgba colour);
+    // Sets pixels [from, to) of the row, noting those that change.
+    void fillSpan(int row, int from, int to, Rgba colour);
     void touch(int left, int top, int right, int bottom);
+    void touchRow(int row, int left, int right);
 
     int width_, height_;
     double scale_;
     Rgba background_;
     std::vector<Rgba> pixels_;
-    int changedLeft_ = 0, changedTop_ = 0, changedRight_ = 0, changedBottom_ = 0;
+    // The changed pixels of each row lie in [first, second); rows
+    // changedTop_ to changedBottom_ - 1 may have some.
+    std::vector<std::pair<int, int>> changed_;
+    int changedTop_ = 0, changedBottom_ = 0;
 };
 
 } // namespace tavrolin::web

@@ -45,9 +45,11 @@ bool WebBackend::reshape(const PaintedControls& painted)
     const Fit fit = fitInto(box, page::restWidth(), page::restHeight());
     page::place(box, fit);
 
-    // The drawing keeps the whole scene, whatever part of it shows.
+    // The drawing holds the whole scene, whatever part of it shows; below
+    // it a run only clears background to background.
     const double scale = fit.scale * page::scale();
-    const int deviceWidth = int(std::lround(sceneWidth * scale)), deviceHeight = int(std::lround(sceneHeight * scale));
+    const int deviceWidth = int(std::lround(wholeScene.width * scale));
+    const int deviceHeight = int(std::lround(wholeScene.height * scale));
     if (deviceWidth == canvas_.width() && deviceHeight == canvas_.height() && scale == canvas_.scale()) return false;
     canvas_.reshape(deviceWidth, deviceHeight, scale);
     page::shape(deviceWidth, deviceHeight);
@@ -92,10 +94,9 @@ void WebBackend::paint(const std::vector<PaintStep>& steps, const PaintedControl
 
 void WebBackend::flush()
 {
-    const PixelRect changed = canvas_.takeChanged();
+    const std::vector<PixelRect> changed = canvas_.takeChanged();
     if (changed.empty()) return;
-    page::flush(canvas_.pixels(), canvas_.width(), canvas_.height(), changed.left, changed.top, changed.width,
-                changed.height);
+    page::flush(canvas_.pixels(), canvas_.width(), canvas_.height(), changed);
 }
 
 Colour WebBackend::buttonFace() { return classicButtonFace; }

@@ -327,10 +327,10 @@ var TavrolinPage = (function () {
       canvas.style.width = deviceWidth / perLayoutPixel + 'px';
       canvas.style.height = deviceHeight / perLayoutPixel + 'px';
     },
-    flush: function (pixels, width, height, left, top, changedWidth, changedHeight) {
-      if (changedWidth <= 0 || changedHeight <= 0) return;
-      var data = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
-      context.putImageData(new ImageData(data, width, height), 0, 0, left, top, changedWidth, changedHeight);
+    flush: function (pixels, width, height, rects, count) {
+      var image = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4), width, height);
+      var r = HEAP32.subarray(rects >> 2, (rects >> 2) + 4 * count);
+      for (var i = 0; i < 4 * count; i += 4) context.putImageData(image, 0, 0, r[i], r[i + 1], r[i + 2], r[i + 3]);
     },
     // A label's text in its font, on its background, as device pixels for
     // the drawing: written into memory the program gave.
@@ -416,7 +416,10 @@ var TavrolinPage = (function () {
 
     announce: function (text) { status.textContent = text; },
     // The program has started: from now on it reports its own failures.
-    ready: function () { ready = true; },
+    ready: function () {
+      ready = true;
+      if (window.performance && performance.mark) performance.mark('tavrolin-ready');
+    },
     // The program could not start (its code would not load, or failed
     // before it could show a failure box): the page says so instead of
     // staying blank.
