@@ -1,12 +1,14 @@
 // A real Start run in the Qt program: wall time against the nominal pause,
 // process CPU time, how many steps reached the screen, and peak memory.
-// Usage (in a display): qt_run_bench SLOWDOWN [--no-pause]
+// --present runs it in presentation mode, the scene fitted to the screen.
+// Usage (in a display): qt_run_bench SLOWDOWN [--no-pause | --present]
 #include "StepIntervals.h"
 #include "qt/Fonts.h"
 #include "qt/Program.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScreen>
 
 #include <sys/resource.h>
 
@@ -32,6 +34,7 @@ int main(int argc, char** argv)
 {
     const int slowDown = argc > 1 ? std::atoi(argv[1]) : 1;
     const bool noPause = argc > 2 && std::strcmp(argv[2], "--no-pause") == 0;
+    const bool present = argc > 2 && std::strcmp(argv[2], "--present") == 0;
 
     QElapsedTimer startup;
     startup.start();
@@ -44,6 +47,17 @@ int main(int argc, char** argv)
         QApplication::processEvents();
     QApplication::processEvents();
     const double startupMs = double(startup.nsecsElapsed()) / 1e6;
+    if (present) {
+        program.present(true);
+        const QSize screen = program.window().screen()->size();
+        QElapsedTimer t;
+        t.start();
+        while (program.window().size() != screen && t.elapsed() < 5000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QApplication::processEvents();
+        std::printf("presentation mode: %dx%d, scene at %.3f\n", screen.width(), screen.height(),
+                    tavrolin::fitInto(tavrolin::wholeScene, screen.width(), screen.height()).scale);
+    }
 
     program.toolkit().setText(tavrolin::ControlId::nSpomaleni, std::to_string(slowDown));
     // Time spent in the waits beyond what was asked for, and when each step
@@ -71,9 +85,9 @@ int main(int argc, char** argv)
     const double nominal = 301 * slowDown * 0.01;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("slow-down %d%s: wall %.3f s (nominal pause %.2f s, ratio %.3f), cpu %.3f s (%.1f %% of wall), "
+    std::printf("slow-down %d%s%s: wall %.3f s (nominal pause %.2f s, ratio %.3f), cpu %.3f s (%.1f %% of wall), "
                 "steps shown %d of 301, waits overshot by %.3f s in all, start-up %.0f ms, peak memory %.1f MB\n",
-                slowDown, noPause ? " without pause" : "", wallS, noPause ? 0.0 : nominal,
+                slowDown, noPause ? " without pause" : "", present ? " in presentation mode" : "", wallS, noPause ? 0.0 : nominal,
                 noPause ? 0.0 : wallS / nominal, cpuS, 100.0 * cpuS / wallS, program.toolkit().stepsShown(),
                 double(overshoot.count()) / 1e9, startupMs, double(usage.ru_maxrss) / 1024.0);
     printStepIntervals(shown, 10 * slowDown);

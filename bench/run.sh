@@ -13,6 +13,10 @@ echo "== real runs in Xvfb"
 for args in "1 --no-pause" "1" "30"; do
     $display build/bench/qt_run_bench $args 2>/dev/null
 done
+echo "== a real run in presentation mode on a 1920 x 1080 projector"
+for i in 1 2 3; do
+    TAVROLIN_SCREEN=1920x1080x24 $display build/bench/qt_run_bench 1 --present 2>/dev/null
+done
 
 echo "== start-up to a shown window, and peak memory, of the program itself"
 $display bash -c '
