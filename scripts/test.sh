@@ -69,14 +69,16 @@ timed "build: the Linux program under the sanitizers" build asan
 logs=$(mktemp -d /tmp/tavrolin-tests.XXXXXX)
 trap 'rm -rf "$logs"' EXIT
 windows_suite() {
+    local status=0
     if [ "$wine_preset" = win64 ]; then
         echo "the 32-bit program: only its static checks, as 32-bit wine cannot run here"
-        ctest --preset win32 -L static
+        ctest --preset win32 -L static || status=1
     fi
     # One wine prefix for the whole Windows suite, its end-to-end tests
     # (in the Linux build, which drives them) one after another.
     tests/e2e/with-display.sh tests/win32/wine-prefix.sh bash -c \
-        "ctest --preset $wine_preset -j1 && ctest --preset linux -L wine -j1"
+        "ctest --preset $wine_preset -j1 && ctest --preset linux -L wine -j1" || status=1
+    return $status
 }
 suite() {
     local name=$1 start=$SECONDS
