@@ -5,11 +5,13 @@
 // The viewport is 1280 x 800 unless TAVROLIN_BENCH_VIEWPORT says another
 // (1920x1080: the scene at about twice its size); TAVROLIN_BENCH_THROTTLE=4
 // slows Chromium's CPU four times, as on a cheap school laptop.
+// TAVROLIN_ENGINE=firefox or webkit (in a display) measures that engine's
+// runs; the main-thread time and the throttling are Chromium's alone.
 // Usage: node bench/web_run.mjs build-web/tavrolin.html [SLOWDOWN]   (bench/web_run.sh)
 import { readFileSync, statSync } from 'node:fs';
 import { gzipSync } from 'node:zlib';
 import { pathToFileURL } from 'node:url';
-import { launch } from '../tests/web/e2e/browser.mjs';
+import { engine, launch, open } from '../tests/web/e2e/browser.mjs';
 
 const html = process.argv[2];
 const slowDown = Number(process.argv[3] || 1);
@@ -24,22 +26,28 @@ console.log(`viewport ${width} x ${height}, CPU throttling ${throttle}`);
 const browser = await launch();
 const nominal = 3.01 * slowDown;
 for (let i = 0; i < (slowDown === 1 ? 3 : 1); ++i) {
-  const context = await browser.newContext({ viewport: { width, height } });
-  const page = await context.newPage();
-  const cdp = await context.newCDPSession(page);
-  await cdp.send('Performance.enable');
-  if (throttle !== 1) await cdp.send('Emulation.setCPUThrottlingRate', { rate: throttle });
-  await page.goto(pathToFileURL(html).href);
-  await page.waitForFunction(() => document.activeElement && document.activeElement.id === 'cmdStart',
-                             null, { polling: 5 });
+  let context, page, cdp = null;
+  if (engine === 'chromium') {
+    context = await browser.newContext({ viewport: { width, height } });
+    page = await context.newPage();
+    cdp = await context.newCDPSession(page);
+    await cdp.send('Performance.enable');
+    if (throttle !== 1) await cdp.send('Emulation.setCPUThrottlingRate', { rate: throttle });
+    await page.goto(pathToFileURL(html).href);
+    await page.waitForFunction(() => document.activeElement && document.activeElement.id === 'cmdStart',
+                               null, { polling: 5 });
+  } else {
+    process.env.TAVROLIN_HTML = html;
+    ({ context, page } = await open(browser, { width, height }));
+  }
   // From the navigation's start to the program's mark that it takes input.
   const ready = Math.round(await page.evaluate(() => performance.getEntriesByName('tavrolin-ready')[0].startTime));
   const scale = await page.evaluate(() => {
     const c = document.querySelector('canvas.drawing');
     return c.width / parseFloat(c.style.width);
   });
-  const task = async () => (await cdp.send('Performance.getMetrics')).metrics
-    .find((m) => m.name === 'TaskDuration').value;
+  const task = async () => cdp ? (await cdp.send('Performance.getMetrics')).metrics
+    .find((m) => m.name === 'TaskDuration').value : NaN;
   // When each step reaches the screen: the page's flush, which the program
   // calls right before each pause. The run lasts from the click to the end
   // of its handler; both are taken in the page, so that the wait for the

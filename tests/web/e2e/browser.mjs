@@ -8,11 +8,13 @@ const flags = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-qui
                '--disable-background-networking', '--disable-component-update', '--disable-sync',
                '--disable-background-timer-throttling', '--disable-renderer-backgrounding'];
 
-// The engine TAVROLIN_ENGINE names: chromium (the default) or firefox.
+// The engine TAVROLIN_ENGINE names: chromium (the default), firefox or
+// webkit.
 export const engine = process.env.TAVROLIN_ENGINE || 'chromium';
 
 export async function launch() {
   if (engine === 'firefox') return (await import('./firefox.mjs')).launchFirefox();
+  if (engine === 'webkit') return (await import('./webkit.mjs')).launchWebKit();
   if (engine !== 'chromium') throw new Error('TAVROLIN_ENGINE names no engine these tests know: ' + engine);
   return chromium.launch({ executablePath: process.env.TAVROLIN_CHROMIUM || '/usr/bin/chromium', args: flags,
                            headless: true });
@@ -47,7 +49,13 @@ export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1366,
   if (initScript) await page.addInitScript(initScript);
   await page.goto(pathToFileURL(file).href);
   if (ready) await page.waitForFunction(() => document.activeElement && document.activeElement.id === 'cmdStart');
-  return { context, page, requests, errors };
+  // The errors reported so far (an engine that cannot report them as they
+  // come is asked now).
+  const errorsNow = async () => {
+    if (page.collectErrors) await page.collectErrors();
+    return errors;
+  };
+  return { context, page, requests, errors, errorsNow };
 }
 
 // Checks of the drawing, run inside the page on the canvas's own pixels
@@ -144,6 +152,8 @@ export async function screenFacts(page) {
       scrolls: document.documentElement.scrollWidth > innerWidth || document.documentElement.scrollHeight > innerHeight ||
                scrollX !== 0 || scrollY !== 0,
       touch: document.body.classList.contains('touch'),
+      width: innerWidth,
+      height: innerHeight,
       scene: [scene.left, scene.top, scene.width, scene.height],
       panelBottom: rect(document.querySelector('.panel')).bottom,
     };

@@ -2,6 +2,7 @@
 // puppeteer-core, behind the few calls of Playwright's page that the checks
 // use: one set of checks for every engine.
 import puppeteer from 'puppeteer-core';
+import { Locator } from './locator.mjs';
 
 export async function launchFirefox() {
   const browser = await puppeteer.launch({
@@ -54,48 +55,15 @@ class Page {
   }
   waitForTimeout(ms) { return new Promise((resolve) => setTimeout(resolve, ms)); }
   screenshot(options) { return this.raw.screenshot(options); }
-  locator(selector, options = {}) { return new Locator(this.raw, selector, options.hasText); }
+  locator(selector, options = {}) { return new Locator(elements(this.raw), selector, options.hasText); }
 }
 
-class Locator {
-  constructor(page, selector, hasText) {
-    this.page = page;
-    this.selector = selector;
-    this.hasText = hasText;
-  }
-  async all() {
-    const found = await this.page.$$(this.selector);
-    if (this.hasText === undefined) return found;
-    const kept = [];
-    for (const e of found) if ((await e.evaluate((el) => el.textContent)).includes(this.hasText)) kept.push(e);
-    return kept;
-  }
-  async first() {
-    const [e] = await this.all();
-    if (!e) throw new Error('no element for ' + this.selector);
-    return e;
-  }
-  locator(selector, options = {}) { return new Locator(this.page, this.selector + ' ' + selector, options.hasText); }
-  async evaluate(fn, arg) { return (await this.first()).evaluate(fn, arg); }
-  inputValue() { return this.evaluate((e) => e.value); }
-  textContent() { return this.evaluate((e) => e.textContent); }
-  isChecked() { return this.evaluate((e) => e.checked); }
-  isDisabled() { return this.evaluate((e) => e.disabled); }
-  getAttribute(name) { return this.evaluate((e, n) => e.getAttribute(n), name); }
-  focus() { return this.evaluate((e) => e.focus()); }
-  async isVisible() {
-    const [e] = await this.all();
-    return !!e && e.evaluate((el) => !!(el.offsetWidth || el.offsetHeight || el.getClientRects().length));
-  }
-  async count() { return (await this.all()).length; }
-  async click() { return (await this.first()).click(); }
-  async tap() { return (await this.first()).tap(); }
-  async waitFor({ timeout = 30000 } = {}) {
-    const until = Date.now() + timeout;
-    for (;;) {
-      if (await this.isVisible()) return;
-      if (Date.now() > until) throw new Error('timed out waiting for ' + this.selector);
-      await new Promise((resolve) => setTimeout(resolve, 50));
-    }
-  }
+// What the shared locator needs of puppeteer's elements.
+function elements(page) {
+  return {
+    all: (selector) => page.$$(selector),
+    evaluate: (element, fn, arg) => element.evaluate(fn, arg),
+    click: (element) => element.click(),
+    tap: (element) => element.tap(),
+  };
 }

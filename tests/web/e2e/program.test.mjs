@@ -11,7 +11,7 @@ async function withPage(options, body) {
   const opened = await open(browser, options);
   try {
     await body(opened);
-    assert.deepEqual(opened.errors, [], 'the page reported errors');
+    assert.deepEqual(await opened.errorsNow(), [], 'the page reported errors');
   } finally {
     await opened.context.close();
   }
@@ -235,11 +235,11 @@ describe('every screen', () => {
   test('a 1920 × 1080 projector: the whole scene fitted and centred, no scroll bars, the curve at s × the formula',
        () => withPage({ width: 1920, height: 1080 }, async ({ page }) => {
     const facts = await screenFacts(page);
-    const s = Math.min(1920 / 800, 1080 / 545);
+    const s = Math.min(facts.width / 800, facts.height / 545);
     assert.equal(facts.touch, false);
     assert.equal(facts.scrolls, false);
     assert.deepEqual(facts.offScreen, []);
-    assert.ok(Math.abs(facts.scene[2] - 800 * s) < 0.5 && Math.abs(facts.scene[0] - (1920 - 800 * s) / 2) < 1,
+    assert.ok(Math.abs(facts.scene[2] - 800 * s) < 0.5 && Math.abs(facts.scene[0] - (facts.width - 800 * s) / 2) < 1,
               'scene at ' + facts.scene);
     await startAndWait(page);
     const seen = await picture(page, { points: { points: {}, colour: 'green' },
@@ -262,8 +262,9 @@ describe('every screen', () => {
     }
     await waitForRunEnd(page);
   }
-  const onTouchScreen = (width, height) => async ({ page }) => {
+  const onTouchScreen = async (page) => {
     const facts = await screenFacts(page);
+    const { width, height } = facts;
     assert.equal(facts.touch, true);
     assert.equal(facts.scrolls, false, 'the page scrolls');
     assert.deepEqual(facts.offScreen, [], 'not on screen');
@@ -277,7 +278,7 @@ describe('every screen', () => {
 
   test('a 390 × 844 phone: the settings in a touch panel above the drawing; 1,5, Start, Start and Ano by taps',
        () => withPage({ width: 390, height: 844, scale: 3, touch: true }, async ({ page }) => {
-    await onTouchScreen(390, 844)({ page });
+    await onTouchScreen(page);
     await page.tap('#op15');
     assert.equal(await field(page, 'nFrekvence'), '1,5');
     await tapRun(page);
@@ -288,7 +289,7 @@ describe('every screen', () => {
 
   test('a 768 × 1024 tablet: the same panel; Start, then Start answered Ne keeps the curve',
        () => withPage({ width: 768, height: 1024, scale: 2, touch: true }, async ({ page }) => {
-    await onTouchScreen(768, 1024)({ page });
+    await onTouchScreen(page);
     await tapRun(page);
     await tapRun(page, 'Ne');
     const seen = await picture(page, { green: { points: {}, colour: 'green' } });
