@@ -35,9 +35,10 @@ var TavrolinPage = (function () {
     return 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
   }
   function fontOf(family, pixels, bold) {
+    // The page's own fonts where the Windows ones are absent.
     var families = family === 0
-      ? '"Times New Roman", "Liberation Serif", Tinos, serif'
-      : '"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", Arial, sans-serif';
+      ? '"Times New Roman", "Tavrolin Serif", "Liberation Serif", Tinos, serif'
+      : '"MS Sans Serif", "Microsoft Sans Serif", "Tavrolin Sans", "Liberation Sans", Arial, sans-serif';
     return (bold ? 'bold ' : '') + pixels + 'px ' + families;
   }
   function place(element, left, top, width, height) {
@@ -360,7 +361,9 @@ var TavrolinPage = (function () {
         });
         lines.push(line);
       }
-      lines.forEach(function (l, i) { g.fillText(l, centred ? width / 2 : 0, i * lineHeight); });
+      // A line that an engine's font makes a little wider than the box is
+      // drawn a little narrower, rather than cut.
+      lines.forEach(function (l, i) { g.fillText(l, centred ? width / 2 : 0, i * lineHeight, width); });
       HEAPU8.set(g.getImageData(0, 0, width, height).data, into);
     },
 
@@ -491,6 +494,17 @@ var TavrolinPage = (function () {
     },
   };
 })();
+
+// The program starts once the page's fonts are ready: the labels painted
+// into the drawing at start-up are written in them.
+Module.preRun = (Module.preRun || []).concat(function () {
+  if (!document.fonts || !document.fonts.load) return;
+  addRunDependency('fonts');
+  var faces = ['bold 16px "Tavrolin Serif"', '11px "Tavrolin Sans"', 'bold 11px "Tavrolin Sans"'];
+  Promise.all(faces.map(function (face) { return document.fonts.load(face); }))
+    .catch(function () {}) // the next fonts of the list serve
+    .then(function () { removeRunDependency('fonts'); });
+});
 
 // A failure before the program could report it shows on the page.
 Module.onAbort = function (what) { TavrolinPage.startFailed(String(what)); };

@@ -70,6 +70,24 @@ describe('the page at start-up', () => {
 });
 
 describe('any browser', () => {
+  test('every caption fits its box: the controls\' text, and the labels painted into the drawing', () =>
+    withPage({ width: 800, height: 545 }, async ({ page }) => {
+      const overflowing = await page.evaluate(() => [...document.querySelectorAll('#tavrolin [data-name]')]
+        .filter((e) => e.offsetParent !== null)
+        .filter((e) => {
+          if (e.tagName !== 'FIELDSET') return e.scrollWidth > e.clientWidth;
+          const legend = e.querySelector('legend');
+          return legend.offsetLeft + legend.offsetWidth > e.clientWidth;
+        })
+        .map((e) => e.dataset.name));
+      assert.deepEqual(overflowing, []);
+      // A painted one-line label whose text ran past its box would be cut
+      // there: ink in its last column.
+      const cut = await picture(page, { odrazeneho: { count: [784, 64, 1, 17], colour: 'black' },
+                                        relDelka: { count: [784, 48, 1, 17], colour: 'black' } });
+      assert.deepEqual([cut.odrazeneho, cut.relDelka], [0, 0], 'ink in the last column of a label');
+    }));
+
   test('a language that is no language tag ("C") starts the program with Czech number texts', () =>
     withPage({ initScript: () => Object.defineProperty(Navigator.prototype, 'language', { get: () => 'C' }) },
              async ({ page }) => {

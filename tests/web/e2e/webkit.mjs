@@ -147,8 +147,15 @@ class Page {
   evaluate(fn, arg) { return this.session.executeScript(call(fn), arg); }
   async waitForFunction(fn, arg, { timeout = 30000, polling = 50 } = {}) {
     const until = Date.now() + timeout;
-    while (!(await this.session.executeScript(call(fn), arg))) {
-      if (Date.now() > until) throw new Error('timed out waiting for ' + fn.toString());
+    for (;;) {
+      // While the page is still loading a script may not run yet: asked again.
+      let error = null;
+      try {
+        if (await this.session.executeScript(call(fn), arg)) return;
+      } catch (e) {
+        error = e;
+      }
+      if (Date.now() > until) throw error || new Error('timed out waiting for ' + fn.toString());
       await new Promise((resolve) => setTimeout(resolve, polling));
     }
   }
