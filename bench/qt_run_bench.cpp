@@ -87,9 +87,10 @@ int main(int argc, char** argv)
     getrusage(RUSAGE_SELF, &usage);
     std::printf("slow-down %d%s%s: wall %.3f s (nominal pause %.2f s, ratio %.3f), cpu %.3f s (%.1f %% of wall), "
                 "steps shown %d of 301, waits overshot by %.3f s in all, start-up %.0f ms, peak memory %.1f MB\n",
-                slowDown, noPause ? " without pause" : "", present ? " in presentation mode" : "", wallS, noPause ? 0.0 : nominal,
-                noPause ? 0.0 : wallS / nominal, cpuS, 100.0 * cpuS / wallS, program.toolkit().stepsShown(),
-                double(overshoot.count()) / 1e9, startupMs, double(usage.ru_maxrss) / 1024.0);
+                slowDown, noPause ? " without pause" : "", present ? " in presentation mode" : "", wallS,
+                noPause ? 0.0 : nominal, noPause ? 0.0 : wallS / nominal, cpuS, 100.0 * cpuS / wallS,
+                program.toolkit().stepsShown(), double(overshoot.count()) / 1e9, startupMs,
+                double(usage.ru_maxrss) / 1024.0);
     printStepIntervals(shown, 10 * slowDown);
     return 0;
 }

@@ -132,7 +132,8 @@ TEST_F(Win32Program, MovedToAScreenOfTwiceTheDpiEverythingTakesTheNewScale)
     const PixelRect label = program->toolkit().painted().rect(labKlepnuti);
     int ink = 0;
     for (int y = 2 * label.top + label.height; y < 2 * (label.top + label.height); ++y)
-        for (int x = 2 * label.left; x < 2 * (label.left + label.width); ++x) ink += surface.pixel(x, y) == 0;
+        for (int x = 2 * label.left; x < 2 * (label.left + label.width); ++x)
+            ink += surface.pixel(x, y) == 0;
     EXPECT_GT(ink, 300);
     // The drawing goes on at the new scale: a thin line is two pixels thick.
     program->toolkit().setPenWidth(1);

@@ -1,7 +1,7 @@
 #include "AxisLabel.h"
 
-#include <cstdint>
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace tavrolin::web {
@@ -17,7 +17,8 @@ namespace {
 std::uint32_t little(const unsigned char* p, int bytes)
 {
     std::uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | p[i];
+    for (int i = bytes - 1; i >= 0; --i)
+        v = (v << 8) | p[i];
     return v;
 }
 

@@ -9,10 +9,7 @@ namespace tavrolin {
 // program. The number is shown to the user with the description.
 class Failure : public std::runtime_error {
 public:
-    Failure(int number, const std::string& description)
-        : std::runtime_error(description), number_(number)
-    {
-    }
+    Failure(int number, const std::string& description) : std::runtime_error(description), number_(number) {}
 
     int number() const { return number_; }
     std::string description() const { return what(); }

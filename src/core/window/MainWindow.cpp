@@ -11,8 +11,8 @@ namespace {
 const HandlerEntry* find(ControlId control, Event event)
 {
     const auto table = handlerTable();
-    const auto it = std::find_if(
-        table.begin(), table.end(), [&](const HandlerEntry& e) { return e.control == control && e.event == event; });
+    const auto it = std::find_if(table.begin(), table.end(),
+                                 [&](const HandlerEntry& e) { return e.control == control && e.event == event; });
     return it == table.end() ? nullptr : &*it;
 }
 
