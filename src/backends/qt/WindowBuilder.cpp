@@ -137,27 +137,15 @@ void keepTabOrder(const BuiltWindow& built)
             });
 }
 
-// A position on the window's pixels: equal positions give equal pixels,
-// neighbours stay neighbours.
-int onPixels(double v) { return int(std::floor(v + 0.5)); }
-
 } // namespace
 
 QRect placeOf(const BuiltWindow& built, ControlId id, QPoint at)
 {
-    const ControlRow& c = layoutOf(id);
     const Fit& fit = built.fit;
-    const auto x = [&](int v) { return onPixels(fit.left + v * fit.scale); };
-    const auto y = [&](int v) { return onPixels(fit.top + v * fit.scale); };
-    // A control in a frame stands relative to the frame's place.
-    QPoint frame(0, 0), parentCorner(0, 0);
-    if (c.container != ControlId::Tavrolin) {
-        frame = built.layoutTopLeft[indexOf(c.container)];
-        parentCorner = QPoint(x(frame.x()), y(frame.y()));
-    }
-    const int left = x(frame.x() + at.x()), top = y(frame.y() + at.y());
-    const int right = x(frame.x() + at.x() + c.width), bottom = y(frame.y() + at.y() + c.height);
-    return QRect(left - parentCorner.x(), top - parentCorner.y(), right - left, bottom - top);
+    const PixelRect r =
+        placeControl(layoutOf(id), at.x(), at.y(), {int(std::lround(fit.left)), int(std::lround(fit.top))},
+                     [&](int v) { return int(std::floor(v * fit.scale + 0.5)); });
+    return QRect(r.left, r.top, r.width, r.height);
 }
 
 void applyFit(BuiltWindow& built, const Fit& fit)

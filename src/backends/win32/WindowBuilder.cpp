@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "Text.h"
 #include "window/Layout.h"
+#include "window/SceneFit.h"
 
 #include <algorithm>
 
@@ -93,19 +94,9 @@ void registerWindowClass(HINSTANCE instance, WNDPROC wndProc)
 
 RECT placeOf(const BuiltWindow& built, const ControlRow& c, int left, int top)
 {
-    // Scaled as positions in the window, so that a frame's buttons keep
-    // their places against the window's other controls.
-    int x = 0, y = 0;
-    if (c.container != ControlId::Tavrolin) {
-        x = layoutOf(c.container).left;
-        y = layoutOf(c.container).top;
-    }
-    const DeviceScale& s = built.scale;
-    // The scene's corner moves the window's own controls; a frame's move
-    // with the frame.
-    const POINT o = c.container == ControlId::Tavrolin ? built.origin : POINT{0, 0};
-    return {o.x + s.at(x + left) - s.at(x), o.y + s.at(y + top) - s.at(y), o.x + s.at(x + left + c.width) - s.at(x),
-            o.y + s.at(y + top + c.height) - s.at(y)};
+    const PixelRect r =
+        placeControl(c, left, top, {built.origin.x, built.origin.y}, [&](int v) { return built.scale.at(v); });
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
 
 namespace {

@@ -21,6 +21,20 @@ Fit fitInto(const SceneBox& box, double areaWidth, double areaHeight)
     return {scale, (width - box.width * scale) / 2, (height - box.height * scale) / 2};
 }
 
+PixelRect placeControl(const ControlRow& c, int left, int top, ScreenPoint origin,
+                       const std::function<int(int)>& scaled)
+{
+    int x = 0, y = 0;
+    if (c.container != ControlId::Tavrolin) {
+        x = layoutOf(c.container).left;
+        y = layoutOf(c.container).top;
+        origin = {0, 0};
+    }
+    const int l = scaled(x + left) - scaled(x), t = scaled(y + top) - scaled(y);
+    const int r = scaled(x + left + c.width) - scaled(x), b = scaled(y + top + c.height) - scaled(y);
+    return {origin.x + l, origin.y + t, r - l, b - t};
+}
+
 Presentation presentationFor(double screenWidth, double screenHeight, bool coarsePointer)
 {
     const PanelSide side = screenHeight >= screenWidth ? PanelSide::Above : PanelSide::Beside;

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "window/Layout.h"
+#include "window/PaintedControls.h"
+
+#include <functional>
+
 namespace tavrolin {
 
 // A part of the scene, in the layout's pixels.
@@ -45,6 +50,21 @@ struct Presentation {
 };
 
 Presentation presentationFor(double screenWidth, double screenHeight, bool coarsePointer);
+
+// Where a real control goes in its parent when the scene is shown scaled,
+// its top left corner at the layout position (left, top). Its edges are the
+// scaled positions of its layout edges in the window: a control in a frame
+// is placed at its frame's place plus its own, less the frame's scaled
+// corner, so that a frame's buttons keep their places against the window's
+// other controls. The scene's corner, at origin on the screen's pixels,
+// moves the window's own controls. `scaled` turns a layout position into the
+// screen's pixels, equal positions into equal pixels.
+struct ScreenPoint {
+    int x, y;
+};
+
+PixelRect placeControl(const ControlRow& control, int left, int top, ScreenPoint origin,
+                       const std::function<int(int)>& scaled);
 
 // The desktop programs show the scene 1:1 (times the system's scale) in
 // their normal window; in presentation mode the window fills the screen and
