@@ -3,6 +3,7 @@
 // opened from file:// as a teacher would open it from a USB stick.
 import { chromium } from 'playwright-core';
 import { pathToFileURL } from 'node:url';
+import { hangGuard } from './hang-guard.mjs';
 
 const flags = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                '--disable-background-networking', '--disable-component-update', '--disable-sync',
@@ -32,6 +33,7 @@ export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1366,
   if (engine === 'chromium') {
     context = await browser.newContext({ locale, deviceScaleFactor: scale, viewport: { width, height },
                                          isMobile: touch, hasTouch: touch });
+    context.setDefaultTimeout(hangGuard);
     page = await context.newPage();
   } else {
     // An engine that takes no language per page reports the one asked for.
@@ -128,7 +130,7 @@ function pictureChecks(checks) {
 export const plate = { left: { all: [32, 300, 30, 90], colour: 'glass' },
                        right: { all: [340, 250, 55, 100], colour: 'glass' } };
 
-export async function waitForRunEnd(page, timeout = 30000) {
+export async function waitForRunEnd(page, timeout = hangGuard) {
   await page.waitForFunction(() => window.TavrolinPage && !window.TavrolinPage.busy(), null,
                              { timeout, polling: 50 });
 }

@@ -2,6 +2,7 @@
 // puppeteer-core, behind the few calls of Playwright's page that the checks
 // use: one set of checks for every engine.
 import puppeteer from 'puppeteer-core';
+import { hangGuard } from './hang-guard.mjs';
 import { Locator } from './locator.mjs';
 
 export async function launchFirefox() {
@@ -50,7 +51,7 @@ class Page {
   click(selector) { return this.raw.click(selector); }
   tap(selector) { return this.raw.tap(selector); }
   evaluate(fn, arg) { return this.raw.evaluate(fn, arg); }
-  waitForFunction(fn, arg, { timeout = 30000, polling = 50 } = {}) {
+  waitForFunction(fn, arg, { timeout = hangGuard, polling = 50 } = {}) {
     return this.raw.waitForFunction(fn, { timeout, polling }, arg);
   }
   waitForTimeout(ms) { return new Promise((resolve) => setTimeout(resolve, ms)); }

@@ -1,6 +1,8 @@
 // Playwright's locator, as far as the checks use it, over an engine's
 // element calls: all(selector), evaluate(element, fn, arg), click(element),
 // tap(element).
+import { hangGuard } from './hang-guard.mjs';
+
 export class Locator {
   constructor(elements, selector, hasText) {
     this.elements = elements;
@@ -35,7 +37,7 @@ export class Locator {
   async count() { return (await this.all()).length; }
   async click() { return this.elements.click(await this.first()); }
   async tap() { return this.elements.tap(await this.first()); }
-  async waitFor({ timeout = 30000 } = {}) {
+  async waitFor({ timeout = hangGuard } = {}) {
     const until = Date.now() + timeout;
     for (;;) {
       if (await this.isVisible()) return;

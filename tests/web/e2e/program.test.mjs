@@ -169,14 +169,14 @@ describe('runs', () => {
   test('clicks on an option button and on Start during a run take effect after it, in order',
        () => withPage({}, async ({ page }) => {
     await page.click('#cmdStart');
-    await page.waitForTimeout(500);
+    await page.waitForFunction(() => document.querySelector('[aria-live=polite]').textContent === 'Animace běží.');
     await page.click('#op15 input');
     assert.equal(await page.locator('#op15 input').isChecked(), false, 'the option changed during the run');
     assert.equal(await field(page, 'nFrekvence'), '1');
     await page.click('#cmdStart');
     // The first run ends, then the held click selects 1,5, then the held
     // Start asks its question.
-    await page.locator('dialog.box').waitFor({ timeout: 30000 });
+    await page.locator('dialog.box').waitFor();
     assert.equal(await field(page, 'nFrekvence'), '1,5');
     assert.equal(await page.locator('#op15 input').isChecked(), true);
     await page.locator('dialog.box button', { hasText: 'Ano' }).click();

@@ -8,11 +8,12 @@
 // (the browser's language, an error collector) first in its head.
 import { Builder, By, Key } from 'selenium-webdriver';
 import { spawn } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:net';
+import { closeSync, mkdtempSync, openSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { connect, createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import { hangGuard } from './hang-guard.mjs';
 import { Locator } from './locator.mjs';
 
 const driverPath = process.env.TAVROLIN_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver';
@@ -45,6 +46,51 @@ export function skipped(what) {
   console.log('# WebKit: ' + what);
 }
 
+const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// Waits until the driver takes connections on its port; it may take long to
+// start on a busy machine, but not for ever, and not once it has ended.
+async function listening(port, driver, log) {
+  const until = Date.now() + hangGuard;
+  for (;;) {
+    const accepted = await new Promise((resolve) => {
+      const socket = connect(port, '127.0.0.1');
+      socket.once('connect', () => { socket.destroy(); resolve(true); });
+      socket.once('error', () => resolve(false));
+    });
+    if (accepted) return;
+    if (driver.exitCode !== null || driver.signalCode !== null)
+      throw new Error('WebKitWebDriver ended before it took connections' + webkitLog(log));
+    if (Date.now() > until) throw new Error('WebKitWebDriver took no connection on port ' + port + ' in a minute' + webkitLog(log));
+    await pause(50);
+  }
+}
+
+// What WebKit wrote (the driver, MiniBrowser and its web process share the
+// log): a failed command says it, so that a page whose web process ended
+// ("WebProcess CRASHED") is told from a failing check.
+function webkitLog(log) {
+  let text = '';
+  try { text = readFileSync(log, 'utf8').trim(); } catch { /* no log yet */ }
+  return text ? '\nWebKit wrote:\n' + text.split('\n').slice(-20).join('\n') : '';
+}
+function explainingFailures(session, log) {
+  const executor = session.getExecutor();
+  const execute = executor.execute.bind(executor);
+  executor.execute = (command) => execute(command).catch((e) => {
+    e.message += webkitLog(log);
+    throw e;
+  });
+}
+
+// WebKitGTK draws a 2D canvas with the GPU, which on a machine without one
+// is Mesa's software renderer (llvmpipe). There its web process ended now
+// and then in the middle of a run, in a third to a half of the suite's
+// runs: WebKit's own crash (SIGILL) inside a canvas call, or glibc finding
+// its heap corrupted. The canvas is drawn in memory instead, as the page's
+// pixels are the same either way.
+const browserArgs = ['--automation', '--enable-2d-canvas-acceleration=false'];
+
 export async function launchWebKit() {
   if (!process.env.DISPLAY) throw new Error('WebKit needs a display: run the tests under tests/e2e/with-display.sh');
   const binary = await miniBrowser();
@@ -54,27 +100,44 @@ export async function launchWebKit() {
     async newContext({ deviceScaleFactor = 1, viewport, touch = false }) {
       if (deviceScaleFactor !== 1) skipped('the device pixel ratio is the screen\'s (1); other ratios are Chromium\'s and Firefox\'s to check');
       if (touch) skipped('no touch screen to emulate: taps are clicks, the pointer stays fine');
-      const port = await freePort();
-      const driver = spawn(driverPath, ['--port=' + port], { stdio: 'ignore' });
       const folder = mkdtempSync(join(tmpdir(), 'tavrolin-webkit-'));
       folders.push(folder);
+      const log = join(folder, 'webkit.log');
+      const out = openSync(log, 'a');
+      const port = await freePort();
+      const driver = spawn(driverPath, ['--port=' + port], { stdio: ['ignore', out, out] });
+      closeSync(out);
+      const ended = new Promise((resolve) => driver.once('exit', resolve));
+      const stop = async () => {
+        driver.kill();
+        if (await Promise.race([ended.then(() => true), pause(10000).then(() => false)])) return;
+        driver.kill('SIGKILL');
+        await ended;
+      };
       let session;
-      for (let tries = 0; !session; ++tries) {
-        try {
-          session = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
-            browserName: 'MiniBrowser', 'webkitgtk:browserOptions': { binary, args: ['--automation'] },
-          }).build();
-        } catch (e) {
-          if (tries >= 50) { driver.kill(); throw e; }
-          await new Promise((resolve) => setTimeout(resolve, 100));
-        }
+      try {
+        await listening(port, driver, log);
+        session = await new Builder().usingServer(`http://127.0.0.1:${port}`).withCapabilities({
+          browserName: 'MiniBrowser', 'webkitgtk:browserOptions': { binary, args: browserArgs },
+        }).build();
+      } catch (e) {
+        await stop();
+        e.message += webkitLog(log);
+        throw e;
       }
+      explainingFailures(session, log);
       const page = new Page(session, folder);
-      await page.setViewport(viewport);
+      try {
+        await page.setViewport(viewport);
+      } catch (e) {
+        await session.quit().catch(() => {});
+        await stop();
+        throw e;
+      }
       return {
         page,
         close: async () => {
-          try { await session.quit(); } finally { driver.kill(); }
+          try { await session.quit(); } finally { await stop(); }
         },
       };
     },
@@ -145,7 +208,7 @@ class Page {
   async click(selector) { await (await this.session.findElement(By.css(selector))).click(); }
   tap(selector) { return this.click(selector); }
   evaluate(fn, arg) { return this.session.executeScript(call(fn), arg); }
-  async waitForFunction(fn, arg, { timeout = 30000, polling = 50 } = {}) {
+  async waitForFunction(fn, arg, { timeout = hangGuard, polling = 50 } = {}) {
     const until = Date.now() + timeout;
     for (;;) {
       // While the page is still loading a script may not run yet: asked again.
