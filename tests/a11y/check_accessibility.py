@@ -16,16 +16,30 @@ def check(condition, what):
         failures.append(what)
 
 
-def find_app(timeout=20):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.name.lower() == "tavrolin":
-                if app.childCount > 0:
-                    return app
-        time.sleep(0.2)
-    return None
+# Waits end once what they wait for holds; they give up only after a
+# minute, when something hangs, and what is checked next then fails.
+HANG_GUARD = 60
+
+
+def wait_until(holds, timeout=HANG_GUARD):
+    deadline = time.monotonic() + timeout
+    while True:
+        try:
+            value = holds()
+        except Exception:  # a node that went away while it was read
+            value = None
+        if value or time.monotonic() > deadline:
+            return value
+        time.sleep(0.05)
+
+
+def find_app():
+    def tavrolin():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name.lower() == "tavrolin" and app.childCount > 0:
+                return app
+        return None
+    return wait_until(tavrolin)
 
 
 def walk(node, out):
@@ -56,9 +70,29 @@ def controls(app):
     return found
 
 
-def key(*names):
+def key(*names, then):
+    """Presses the keys, then waits until what they do has reached the
+    accessibility tree (then() holds)."""
     subprocess.run(["xdotool", "key", "--delay", "150", *names], check=True)
-    time.sleep(0.5)
+    wait_until(then)
+
+
+def focused(app):
+    return [n.name for n in walk(app, []) if n.getState().contains(pyatspi.STATE_FOCUSED)]
+
+
+def radio(app, name):
+    return controls(app).get("radio button", {}).get(name)
+
+
+def selected(app, name):
+    node = radio(app, name)
+    return node is not None and checked(node)
+
+
+def slow_down(app):
+    bar = controls(app).get("scroll bar", {}).get("Zpomalení animace")
+    return bar.queryValue().currentValue if bar is not None else None
 
 
 app = find_app()
@@ -99,26 +133,17 @@ check(not ({"Animace", "Posun zdroje"} & groups), "the hidden frames are not sho
 # With the keyboard alone: Tab from Start enters the colour group at its
 # selection; an arrow key picks blue. Tab to the frequency group and an
 # arrow key picks 0,5 red, which also selects the red colour button.
-app_focus = [n.name for n in walk(app, []) if n.getState().contains(pyatspi.STATE_FOCUSED)]
-check("Start" in app_focus, "Start has the focus after start-up: %s" % app_focus)
-key("Tab")
-focused = [n.name for n in walk(app, []) if n.getState().contains(pyatspi.STATE_FOCUSED)]
-check("zelená" in focused, "Tab lands on the selected colour button: %s" % focused)
-key("Right")
-c = controls(app)
-radios = c.get("radio button", {})
-check(checked(radios["modrá"]) and not checked(radios["zelená"]), "Right selects modrá")
-key("Tab", "Left")
-c = controls(app)
-radios = c.get("radio button", {})
-check(checked(radios["0,5 červená"]) and not checked(radios["1 zelená"]), "Left selects 0,5 červená")
-check(checked(radios["červená"]) and not checked(radios["modrá"]), "its handler selects the red colour button")
-key("Tab", "Tab", "Tab", "Right")
-bars = controls(app).get("scroll bar", {})
-if "Zpomalení animace" in bars:
-    check(bars["Zpomalení animace"].queryValue().currentValue == 2, "Right on the scroll bar makes it 2")
-else:
-    check(False, "the scroll bar is still there")
+wait_until(lambda: "Start" in focused(app))
+check("Start" in focused(app), "Start has the focus after start-up: %s" % focused(app))
+key("Tab", then=lambda: "Start" not in focused(app))
+check("zelená" in focused(app), "Tab lands on the selected colour button: %s" % focused(app))
+key("Right", then=lambda: selected(app, "modrá"))
+check(selected(app, "modrá") and not selected(app, "zelená"), "Right selects modrá")
+key("Tab", "Left", then=lambda: selected(app, "0,5 červená") and selected(app, "červená"))
+check(selected(app, "0,5 červená") and not selected(app, "1 zelená"), "Left selects 0,5 červená")
+check(selected(app, "červená") and not selected(app, "modrá"), "its handler selects the red colour button")
+key("Tab", "Tab", "Tab", "Right", then=lambda: slow_down(app) == 2)
+check(slow_down(app) == 2, "Right on the scroll bar makes it 2 (it is %r)" % slow_down(app))
 
 print("%d passed, %d failed" % (1 if not failures else 0, 1 if failures else 0))
 sys.exit(1 if failures else 0)

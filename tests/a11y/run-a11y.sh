@@ -8,7 +8,13 @@ exec dbus-run-session -- bash -c '
     set -euo pipefail
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
     launcher=$!
-    sleep 0.5
+    # The program looks for the accessibility bus once, at start: it starts
+    # when the launcher holds the bus name (given up on after a minute).
+    for _ in $(seq 1 1200); do
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true" && break
+        sleep 0.05
+    done
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=cs_CZ.UTF-8 "$1" >/dev/null 2>&1 &
     program=$!
     status=0
