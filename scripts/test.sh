@@ -36,6 +36,7 @@ timed() {
 build() {
     local preset=$1
     shift
+    if [ "$preset" = linux ]; then scripts/fresh-cache.sh build; else scripts/fresh-cache.sh "build-$preset"; fi
     cmake --preset "$preset" "${configure[@]}" >/dev/null
     cmake --build --preset "$preset" "$@"
 }
