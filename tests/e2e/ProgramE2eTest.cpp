@@ -131,7 +131,13 @@ void ProgramE2eTest::init()
     program->start(command.takeFirst(), command);
     QVERIFY(program->waitForStarted());
     windowId = X::findWindow("^Tavrolin - ", hangGuardMs);
-    QVERIFY2(!windowId.isEmpty(), "the window did not appear");
+    if (windowId.isEmpty()) {
+        // What the display has instead, for the message.
+        save(X::screenshot(), "no-window");
+        const QString windows = X::run("xwininfo", {"-root", "-tree"});
+        QFAIL(qPrintable(QString("the window did not appear (the program is %1); the display has:\n%2")
+                             .arg(program->state() == QProcess::Running ? "running" : "not running", windows)));
+    }
     // The window manager maximizes it: wait until it says so and the client
     // area has grown past the layout's own width.
     QElapsedTimer t;
