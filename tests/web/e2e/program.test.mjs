@@ -70,8 +70,15 @@ describe('the page at start-up', () => {
 });
 
 describe('any browser', () => {
-  test('every caption fits its box: the controls\' text, and the labels painted into the drawing', () =>
+  test('every caption fits its box in the page\'s fonts, which carry their licence; and the page its own', () =>
     withPage({ width: 800, height: 545 }, async ({ page }) => {
+      // The licences travel as comments, which a minifying build would drop.
+      const notices = await page.evaluate(() => ({
+        page: [...document.head.childNodes].some((n) => n.nodeType === Node.COMMENT_NODE && n.data.includes('MIT License')),
+        fonts: /\/\*[^]*Reserved Font Name Liberation[^]*SIL OPEN FONT LICENSE[^]*?\*\/\s*@font-face/
+          .test(document.head.querySelector('style').textContent),
+      }));
+      assert.deepEqual(notices, { page: true, fonts: true }, 'the licence notices in the page');
       const overflowing = await page.evaluate(() => [...document.querySelectorAll('#tavrolin [data-name]')]
         .filter((e) => e.offsetParent !== null)
         .filter((e) => {
