@@ -15,6 +15,16 @@ if(NOT WIXL)
     message(STATUS "wixl not found: no installer (scripts/install-deps.sh test installs it)")
 endif()
 
+# The licence and the notices for the installer, with Windows line ends:
+# Notepad before Windows 10 shows a file with Unix ones as one long line.
+set(TAVROLIN_LICENCE_TXT ${PROJECT_BINARY_DIR}/LICENSE.txt)
+set(TAVROLIN_NOTICES_TXT ${PROJECT_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
+foreach(name LICENSE THIRD-PARTY-NOTICES)
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${name}.txt
+        COMMAND sh -c "sed 's/$/\\r/' \"$1\" > \"$2\"" sh ${PROJECT_SOURCE_DIR}/${name} ${PROJECT_BINARY_DIR}/${name}.txt
+        DEPENDS ${PROJECT_SOURCE_DIR}/${name} VERBATIM)
+endforeach()
+
 # Adds target NAME, which builds the installer of VERSION into OUTPUT.
 function(tavrolin_msi name version output)
     if(NOT WIXL)
@@ -31,12 +41,14 @@ function(tavrolin_msi name version output)
     endif()
     # wixl takes source paths relative to the .wxs file's folder only.
     file(RELATIVE_PATH exe ${TAVROLIN_WXS_DIR} ${PROJECT_BINARY_DIR}/tavrolin.exe)
+    file(RELATIVE_PATH licence ${TAVROLIN_WXS_DIR} ${TAVROLIN_LICENCE_TXT})
+    file(RELATIVE_PATH notices ${TAVROLIN_WXS_DIR} ${TAVROLIN_NOTICES_TXT})
     set(sign ${PROJECT_SOURCE_DIR}/cmake/sign-windows.sh)
     add_custom_command(OUTPUT ${output}
-        COMMAND ${WIXL} -a ${TAVROLIN_MSI_ARCH} -D Version=${version} -D Exe=${exe}
+        COMMAND ${WIXL} -a ${TAVROLIN_MSI_ARCH} -D Version=${version} -D Exe=${exe} -D Licence=${licence} -D Notices=${notices}
                 -D ProgramFiles=${program_files} -D Win64=${win64} -o ${output} ${TAVROLIN_WXS_DIR}/tavrolin.wxs
         COMMAND ${sign} ${output}
-        DEPENDS tavrolin ${TAVROLIN_WXS_DIR}/tavrolin.wxs ${TAVROLIN_WXS_DIR}/tavrolin.ico ${sign}
+        DEPENDS tavrolin ${TAVROLIN_LICENCE_TXT} ${TAVROLIN_NOTICES_TXT} ${TAVROLIN_WXS_DIR}/tavrolin.wxs ${TAVROLIN_WXS_DIR}/tavrolin.ico ${sign}
         COMMENT "Making the installer ${output}"
         VERBATIM)
     add_custom_target(${name} ALL DEPENDS ${output})

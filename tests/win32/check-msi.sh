@@ -3,14 +3,14 @@
 # and tables, the codes that let a later version replace it, the exe inside
 # it the one just built, and nothing but ASCII in its strings (wixl stores
 # them without a code page, so Windows would read other letters in the PC's
-# own code page).
-# Usage: check-msi.sh INSTALLER.msi tavrolin.exe x86|x64
+# own code page), and the licence installed beside the program.
+# Usage: check-msi.sh INSTALLER.msi tavrolin.exe x86|x64 LICENSE
 set -uo pipefail
-msi=$1 exe=$2 arch=$3
+msi=$1 exe=$2 arch=$3 licence=$4
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 [ -f "$msi" ] || { echo "FAIL: no installer $msi (is wixl installed? scripts/install-deps.sh test)"; exit 1; }
-msi=$(realpath "$msi") exe=$(realpath "$exe")
+msi=$(realpath "$msi") exe=$(realpath "$exe") licence=$(realpath "$licence")
 # msiinfo export writes a table's streams (the icon) as files into the
 # current folder: work in a folder of our own.
 work=$(mktemp -d)
@@ -57,6 +57,14 @@ if [ -z "$inside" ]; then
 else
     cmp -s "$inside" "$exe" || fail "the tavrolin.exe inside is not the one built ($exe)"
 fi
+# The same licence as the project's, with Windows line ends for Notepad.
+inside=$(find "$unpacked" -name LICENSE.txt)
+if [ -z "$inside" ]; then
+    fail "no LICENSE.txt inside"
+else
+    sed 's/$/\r/' "$licence" | cmp -s - "$inside" || fail "LICENSE.txt inside is not $licence with Windows line ends"
+fi
+[ -n "$(find "$unpacked" -name THIRD-PARTY-NOTICES.txt)" ] || fail "no THIRD-PARTY-NOTICES.txt inside"
 
 if [ $failed -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
 exit $failed
