@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the built tavrolin.exe with tools of its own: a 32-bit GUI program
-# for Windows 7 and later, importing only Windows' own DLLs, with the
-# version record and the icon.
+# for Windows 7 and later, with DEP, ASLR and the stack protector, importing
+# only Windows' own DLLs, with the version record and the icon.
 # Usage: check-exe.sh tavrolin.exe
 set -uo pipefail
 exe=$1
@@ -23,6 +23,12 @@ for field in MajorSubsystemVersion MajorOSystemVersion; do
     [ "$major.$minor" = 6.1 ] || fail "$field states Windows $major.$minor, not 6.1 (Windows 7)"
 done
 
+# DEP and ASLR: Windows runs no code from its data and loads it at a
+# random address.
+for flag in NX_COMPAT DYNAMIC_BASE; do
+    sed -n '/^DllCharacteristics/,/^[A-Z]/p' <<<"$header" | grep -qw "$flag" || fail "no $flag: $(grep DllCharacteristics <<<"$header")"
+done
+
 # Every import must be a DLL that every Windows has.
 system='^(KERNEL32|USER32|GDI32|OLEAUT32|WINMM|msvcrt|ADVAPI32)\.dll$'
 dlls=$(i686-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print $3}')
@@ -30,6 +36,9 @@ echo "imports: $(echo $dlls)"
 for dll in $dlls; do
     echo "$dll" | grep -qiE "$system" || fail "imports $dll, which a school PC does not have"
 done
+# The stack protector's guard is seeded at start-up (libssp): without that
+# call, the program was built without the protector.
+grep -qw CryptGenRandom <<<"$header" || fail "no stack protector: CryptGenRandom, which seeds its guard, is not imported"
 
 # The version record, read back by wrestool: its strings in order, then the
 # translation for US English with the Unicode code page.
