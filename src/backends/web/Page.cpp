@@ -33,7 +33,9 @@ EM_JS(void, js_addControl, (int index, int kind, int container, const char* name
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_orderTabs, (), { try { TavrolinPage.orderTabs(); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_focus, (int index), { try { TavrolinPage.focus(index); } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(void, js_ready, (), { try { TavrolinPage.ready(); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_ready, (const char* title, const char* crashText, const char* endMessage), { try {
+    TavrolinPage.ready(UTF8ToString(title), UTF8ToString(crashText), UTF8ToString(endMessage));
+} catch (e) { TavrolinPage.caught(e); } });
 EM_JS(int, js_kindOf, (int index), { try { return TavrolinPage.kindOf(index); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(char*, js_getText, (int index), { try { return allocateUTF8(TavrolinPage.getText(index)); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_setText, (int index, const char* text), { try { TavrolinPage.setText(index, UTF8ToString(text)); } catch (e) { TavrolinPage.caught(e); } });
@@ -145,9 +147,9 @@ void focus(ControlId id)
     js_focus(index(id));
     check();
 }
-void ready()
+void ready(std::string_view title, std::string_view crashText, std::string_view endMessage)
 {
-    js_ready();
+    js_ready(std::string(title).c_str(), std::string(crashText).c_str(), std::string(endMessage).c_str());
     check();
 }
 int kindOf(ControlId id) { return checked(js_kindOf(index(id))); }

@@ -36,8 +36,9 @@ void addControl(const ControlRow& row, const FontStyle& font, std::string_view a
                 std::string_view accessibleDescription);
 void orderTabs();
 void focus(ControlId id);
-// The program has started and reports its own failures from now on.
-void ready();
+// The program has started and reports its own failures from now on; should
+// it stop without a word, the page shows the failure box with these texts.
+void ready(std::string_view title, std::string_view crashText, std::string_view endMessage);
 // The kind of element the page made for the control, or -1 for none.
 int kindOf(ControlId id);
 

@@ -14,9 +14,9 @@ void Program::start()
         reshape();
     });
     if (!session_.load()) return;
-    session_.guard([] {
+    session_.guard([this] {
         page::focus(ControlId::cmdStart);
-        page::ready();
+        backend_.ready();
     });
 }
 

@@ -3,6 +3,7 @@
 #include "Page.h"
 #include "window/Accessibility.h"
 #include "window/SceneFit.h"
+#include "window/Session.h"
 
 #include <emscripten.h>
 
@@ -151,6 +152,8 @@ void WebBackend::showFailure(std::string_view title, std::string_view text)
     flush();
     page::failure(title, text, endedMessage);
 }
+
+void WebBackend::ready() { page::ready(windowLayout().title, stoppedText, endedMessage); }
 
 void WebBackend::scheduleHeldInput() { page::scheduleHeld(); }
 

@@ -25,6 +25,9 @@ public:
     bool reshape(const PaintedControls& painted);
     const PixelCanvas& canvas() const { return canvas_; }
     bool failed() const { return failed_; }
+    // The program has started: the page hands its failures to it from now
+    // on, and knows what to say should it stop by itself.
+    void ready();
 
     void drawLine(float x1, float y1, float x2, float y2, Colour colour, int penWidth) override;
     void drawCircle(float x, float y, float radius, Colour colour, int penWidth) override;

@@ -24,6 +24,7 @@ var TavrolinPage = (function () {
   var pendingReshape = false;
   var callError = null;   // what went wrong in the program's last call, for it to report
   var ready = false;      // the program has started and shows its window
+  var stopped = null;     // the failure box's texts for a program that stopped by itself
   var status = null;      // the polite live region
   var yieldChannel = new MessageChannel();
   var afterYield = [];
@@ -69,15 +70,43 @@ var TavrolinPage = (function () {
                    'contextmenu'];
   function ownsControl(target) { return root.contains(target) || panel.contains(target); }
   function insideDialog(target) { return openDialog !== null && openDialog.contains(target); }
+  // Where a finger went down: its lifting there is a tap, which the browser
+  // would have made a click of, had the page not kept it from the controls.
+  var touchStart = null;
+  function hold(entry) {
+    var number = nextHeld++;
+    held[number] = entry;
+    Module._tavrolin_hold(number);
+  }
+  // Where along a slider a click or tap came, 0 to 1: a held one moves the
+  // thumb there once it is delivered.
+  function along(target, clientX) {
+    if (target.type !== 'range') return null;
+    var box = target.getBoundingClientRect();
+    return box.width > 0 ? Math.max(0, Math.min(1, (clientX - box.left) / box.width)) : null;
+  }
   function holdInput(event) {
+    if (event.type === 'touchstart' && event.touches.length === 1)
+      touchStart = { x: event.touches[0].clientX, y: event.touches[0].clientY };
     if (!root || !ownsControl(event.target) || insideDialog(event.target) || !busy()) return;
     if (ended) { event.preventDefault(); event.stopImmediatePropagation(); return; }
-    if (event.type === 'click' || event.type === 'keydown') {
-      var number = nextHeld++;
-      held[number] = { type: event.type, target: event.target, key: event.key, shift: event.shiftKey };
-      Module._tavrolin_hold(number);
+    if (event.type === 'click') {
+      hold({ type: 'click', target: event.target, along: along(event.target, event.clientX) });
+    } else if (event.type === 'touchend' && touchStart && event.changedTouches.length === 1) {
+      var touch = event.changedTouches[0];
+      var target = document.elementFromPoint(touch.clientX, touch.clientY);
+      if (Math.hypot(touch.clientX - touchStart.x, touch.clientY - touchStart.y) < 10 && target && ownsControl(target))
+        hold({ type: 'click', target: target, along: along(target, touch.clientX) });
+      touchStart = null;
+    } else if (event.type === 'keydown') {
+      // WebKitGTK names Shift+Tab's key (ISO_Left_Tab) "Unidentified".
+      var key = event.key === 'Unidentified' && event.keyCode === 9 ? 'Tab' : event.key;
+      hold({ type: 'keydown', target: event.target, key: key, shift: event.shiftKey,
+             shortcut: event.ctrlKey || event.metaKey || event.altKey });
     }
-    if (event.type === 'wheel') return; // the page still scrolls
+    // The page still scrolls; and a finger's first touch cannot be cancelled
+    // from a listener on the window (the browser treats it as passive).
+    if (event.type === 'wheel' || event.type === 'touchstart') return;
     event.preventDefault();
     event.stopImmediatePropagation();
   }
@@ -96,8 +125,13 @@ var TavrolinPage = (function () {
     if (key === 'Tab') {
       var order = tabOrder();
       var at = order.indexOf(target);
-      var next = order[(at + (entry.shift ? order.length - 1 : 1) + order.length) % order.length];
+      // From outside the order (the title field, the page) Tab goes to the
+      // first stop and Shift+Tab to the last.
+      var next = at < 0 ? order[entry.shift ? order.length - 1 : 0]
+                        : order[(at + (entry.shift ? order.length - 1 : 1)) % order.length];
       if (next) next.focus();
+    } else if (target.type === 'text' && !entry.shortcut && (key.length === 1 || key === 'Backspace' || key === 'Delete')) {
+      typeInto(target, key);
     } else if ((key === 'Enter' || key === ' ') && target.tagName === 'BUTTON') {
       target.click();
     } else if (key === ' ' && target.type === 'radio' && !target.checked) {
@@ -119,6 +153,14 @@ var TavrolinPage = (function () {
         target.dispatchEvent(new Event('change', { bubbles: true }));
       }
     }
+  }
+  // A key typed into a text field, as the field would have taken it.
+  function typeInto(field, key) {
+    var start = field.selectionStart, end = field.selectionEnd;
+    if (key === 'Backspace' && start === end) start = Math.max(0, start - 1);
+    else if (key === 'Delete' && start === end) end = Math.min(field.value.length, end + 1);
+    field.setRangeText(key.length === 1 ? key : '', start, end, 'end');
+    field.dispatchEvent(new Event('input', { bubbles: true }));
   }
   function onResize() {
     if (ended) return;
@@ -156,7 +198,18 @@ var TavrolinPage = (function () {
     dialog.addEventListener('cancel', function (event) { event.preventDefault(); });
     document.body.append(dialog);
     openDialog = dialog;
-    dialog.showModal();
+    if (typeof dialog.showModal === 'function') {
+      dialog.showModal();
+    } else {
+      // A browser without modal dialogs (Safari before 15.4): the box is
+      // shown over a veil that keeps the rest of the page from the user.
+      var veil = document.createElement('div');
+      veil.className = 'veil';
+      dialog.before(veil);
+      dialog.classList.add('veiled');
+      dialog.setAttribute('open', '');
+      dialog.close = function () { veil.remove(); dialog.removeAttribute('open'); };
+    }
     row.firstChild.focus();
     return dialog;
   }
@@ -419,15 +472,21 @@ var TavrolinPage = (function () {
 
     announce: function (text) { status.textContent = text; },
     // The program has started: from now on it reports its own failures.
-    ready: function () {
+    ready: function (title, crashText, endMessage) {
       ready = true;
+      stopped = { title: title, text: crashText, endMessage: endMessage };
       if (window.performance && performance.mark) performance.mark('tavrolin-ready');
     },
     // The program could not start (its code would not load, or failed
     // before it could show a failure box): the page says so instead of
     // staying blank.
+    // After start-up the program reports its own failures; should it stop
+    // without a word (WebAssembly aborted, or threw past its calls), the page
+    // says so in the failure box, and the program has ended.
     startFailed: function (reason) {
-      if (ready || ended || openDialog !== null) return;
+      if (ended) return;
+      if (ready) { this.failure(stopped.title, stopped.text + '\n\n' + reason, stopped.endMessage); return; }
+      if (openDialog !== null) return;
       ended = true;
       var notice = document.createElement('div');
       notice.className = 'ended';
@@ -459,7 +518,23 @@ var TavrolinPage = (function () {
       delivered = [];
       if (!entry || ended) return;
       if (entry.type === 'click') {
-        if (document.contains(entry.target) && entry.target.type !== 'range') entry.target.click();
+        if (!document.contains(entry.target)) return;
+        // As the click would have done: its control takes the focus, and
+        // on a slider the thumb goes where it came.
+        var control = entry.target.closest('label') ? entry.target.closest('label').querySelector('input')
+                                                    : entry.target;
+        if (control.matches('input, button')) control.focus({ preventScroll: true });
+        if (control.type === 'text') control.setSelectionRange(control.value.length, control.value.length);
+        if (entry.along !== null && control.type === 'range') {
+          var min = Number(control.min), max = Number(control.max);
+          var value = String(Math.round(min + entry.along * (max - min)));
+          if (value !== control.value) {
+            control.value = value;
+            control.dispatchEvent(new Event('change', { bubbles: true }));
+          }
+        } else {
+          entry.target.click();
+        }
       } else {
         replayKey(entry);
       }

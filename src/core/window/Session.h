@@ -67,5 +67,8 @@ constexpr std::string_view runEndedText = "Animace skončila.";
 
 // What the failure box says: the error's number, then its description.
 std::string failureText(const Failure& failure);
+// What it says when the program stopped by itself, beyond its own failures
+// (the browser's WebAssembly aborted); the browser's reason follows.
+constexpr std::string_view stoppedText = "Program se zastavil na vnitřní chybě a nemůže pokračovat.";
 
 } // namespace tavrolin

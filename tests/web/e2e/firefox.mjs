@@ -48,7 +48,8 @@ class Page {
   addInitScript(script, arg) { return this.raw.evaluateOnNewDocument(script, arg); }
   goto(url) { return this.raw.goto(url); }
   title() { return this.raw.title(); }
-  click(selector) { return this.raw.click(selector); }
+  // position: where in the element, from its top-left corner.
+  click(selector, { position } = {}) { return this.raw.click(selector, position ? { offset: position } : {}); }
   tap(selector) { return this.raw.tap(selector); }
   evaluate(fn, arg) { return this.raw.evaluate(fn, arg); }
   waitForFunction(fn, arg, { timeout = hangGuard, polling = 50 } = {}) {

@@ -144,7 +144,8 @@ export async function launchWebKit() {
 }
 
 const keys = { Tab: Key.TAB, Shift: Key.SHIFT, Enter: Key.ENTER, Escape: Key.ESCAPE, ' ': Key.SPACE,
-               ArrowDown: Key.ARROW_DOWN, ArrowUp: Key.ARROW_UP, ArrowLeft: Key.ARROW_LEFT, ArrowRight: Key.ARROW_RIGHT };
+               ArrowDown: Key.ARROW_DOWN, ArrowUp: Key.ARROW_UP, ArrowLeft: Key.ARROW_LEFT, ArrowRight: Key.ARROW_RIGHT,
+               Backspace: Key.BACK_SPACE };
 const call = (fn) => 'return (' + fn.toString() + ').apply(null, arguments)';
 
 // Errors the page reports, kept for the checks from before its own scripts.
@@ -204,7 +205,16 @@ class Page {
     for (const e of errors) for (const h of this.handlers.pageerror || []) h(e);
   }
   title() { return this.session.getTitle(); }
-  async click(selector) { await (await this.session.findElement(By.css(selector))).click(); }
+  // position: where in the element, from its top-left corner (WebDriver
+  // counts from its centre).
+  async click(selector, { position } = {}) {
+    const element = await this.session.findElement(By.css(selector));
+    if (!position) return element.click();
+    const { width, height } = await element.getRect();
+    await this.session.actions()
+      .move({ origin: element, x: Math.round(position.x - width / 2), y: Math.round(position.y - height / 2) })
+      .click().perform();
+  }
   tap(selector) { return this.click(selector); }
   evaluate(fn, arg) { return this.session.executeScript(call(fn), arg); }
   async waitForFunction(fn, arg, { timeout = hangGuard, polling = 50 } = {}) {
