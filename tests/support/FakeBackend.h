@@ -20,6 +20,7 @@ public:
 
     std::deque<Answer> answers;   // the question's answers, Yes when empty
     std::function<void()> onWait; // runs in every pause, as the desktop's events would
+    std::function<void()> whileFailureShows; // as the failure box's modal loop would
     std::vector<Time> deadlines;  // every pause's end, in order
     std::vector<std::string> failures;
     std::vector<std::string> announced;
@@ -62,7 +63,11 @@ public:
     void waitUntil(Time deadline) override;
 
     Answer askYesNo(std::string_view, std::string_view) override;
-    void showFailure(std::string_view, std::string_view text) override { failures.emplace_back(text); }
+    void showFailure(std::string_view, std::string_view text) override
+    {
+        failures.emplace_back(text);
+        if (whileFailureShows) whileFailureShows();
+    }
     std::string decimalSeparator() override { return separator_; }
     void scheduleHeldInput() override { ++heldInputScheduled; }
     void announce(std::string_view text) override { announced.emplace_back(text); }

@@ -25,6 +25,25 @@ TEST(Session, AFailureIsShownWithItsNumberAndEndsTheProgramWithStatusOne)
     EXPECT_EQ(backend.textOf(nFrekvence), "1") << "nothing runs after the end";
 }
 
+// A failure outside the handlers (a new scale, building the window): while
+// its box shows, the desktop's modal loop goes on, and neither held input nor
+// a new click may run a handler of a program that has ended.
+TEST(Session, WhileAFailureOutsideTheHandlersIsShownNothingRuns)
+{
+    FakeBackend backend;
+    Session session(backend);
+    ASSERT_TRUE(session.load());
+    session.queue().hold([&] { session.post(op15, Event::Click); });
+    backend.whileFailureShows = [&] {
+        session.queue().deliverHeldInput();
+        session.post(op05, Event::Click);
+    };
+    session.guard([] { throw Failure(error::overflow, "Přetečení."); });
+    EXPECT_EQ(backend.failures.size(), 1u);
+    EXPECT_EQ(backend.textOf(nFrekvence), "1");
+    EXPECT_EQ(backend.closedWith, 1);
+}
+
 TEST(Session, AScreenReaderHearsARunStartAndEndButNotOtherClicks)
 {
     FakeBackend backend;

@@ -45,8 +45,11 @@ void Session::post(ControlId control, Event event)
 void Session::fail(const Failure& failure)
 {
     if (ended_) return;
+    // Ended before the box shows: the desktop's modal loop goes on under it,
+    // and may run nothing of a program that has failed.
+    stop(1);
     backend_.showFailure(windowLayout().title, failureText(failure));
-    end(1);
+    backend_.close(1);
 }
 
 void Session::guard(const std::function<void()>& run) noexcept
@@ -76,10 +79,15 @@ bool Session::mayClose(bool fromDesktop, std::function<void()> closeAgainLater)
 void Session::end(int exitStatus)
 {
     if (ended_) return;
+    stop(exitStatus);
+    backend_.close(exitStatus);
+}
+
+void Session::stop(int exitStatus)
+{
     ended_ = true;
     exitStatus_ = exitStatus;
     queue_.windowClosed();
-    backend_.close(exitStatus);
 }
 
 } // namespace tavrolin

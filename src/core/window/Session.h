@@ -51,6 +51,8 @@ public:
 
 private:
     void end(int exitStatus);
+    // Ends the session without closing the window yet.
+    void stop(int exitStatus);
 
     Backend& backend_;
     BackendToolkit toolkit_;
