@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace tavrolin::win32 {
 namespace {
@@ -99,6 +101,24 @@ TEST_F(Win32Program, AWholeRunEndsWithTheGlassPlateAndTheCaptions)
     EXPECT_TRUE(program->toolkit().painted().visible(labZdroj));
     EXPECT_EQ(program->toolkit().painted().rect(labZdroj).left, 25);
     EXPECT_EQ(program->toolkit().painted().rect(labZdroj).top, 61); // 60.5, rounded
+}
+
+// A run's drawing keeps its scale to its end, or erasing would miss the
+// pixels drawn and leave them: a new one is taken after the run.
+TEST_F(Win32Program, AScreenOfAnotherDpiDuringARunIsTakenAfterIt)
+{
+    BuiltWindow& built = program->built();
+    program->show(SW_SHOWNORMAL);
+    RECT suggested{10, 10, 1700, 1100};
+    std::vector<int> during;
+    program->backend().setWait([&](std::chrono::nanoseconds) {
+        if (during.empty()) SendMessageW(program->window(), WM_DPICHANGED, MAKEWPARAM(192, 192), LPARAM(&suggested));
+        during.push_back(built.scale.dpi());
+    });
+    program->post(cmdStart, Event::Click);
+    ASSERT_FALSE(during.empty());
+    EXPECT_EQ(std::count(during.begin(), during.end(), 96), std::ptrdiff_t(during.size())) << "rescaled during the run";
+    EXPECT_EQ(built.scale.dpi(), 192);
 }
 
 // Windows 10 tells a window moved to a screen of another scale; wine never

@@ -44,6 +44,21 @@ TEST(Session, WhileAFailureOutsideTheHandlersIsShownNothingRuns)
     EXPECT_EQ(backend.closedWith, 1);
 }
 
+TEST(Session, ANewFitDuringARunIsTakenOnceWhenItHasEndedTheLatestStandingForAll)
+{
+    FakeBackend backend;
+    Session session(backend);
+    ASSERT_TRUE(session.load());
+    std::vector<int> fitted;
+    session.requestFit([&] { fitted.push_back(0); });
+    backend.onWait = [&] {
+        session.requestFit([&] { fitted.push_back(1); });
+        session.requestFit([&] { fitted.push_back(2); });
+    };
+    session.post(cmdStart, Event::Click);
+    EXPECT_EQ(fitted, (std::vector<int>{0, 2}));
+}
+
 TEST(Session, AScreenReaderHearsARunStartAndEndButNotOtherClicks)
 {
     FakeBackend backend;

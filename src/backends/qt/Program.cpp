@@ -1,7 +1,6 @@
 #include "Program.h"
 
 #include <QApplication>
-#include <QTimer>
 
 namespace tavrolin::qt {
 
@@ -16,7 +15,7 @@ Program::Program() : built_(buildWindow()), backend_(built_), session_(backend_)
                                                                          : DesktopKey::Other));
         });
     };
-    window().onResize = [this] { session_.guard([this] { refit(); }); };
+    window().onResize = [this] { session_.requestFit([this] { refit(); }); };
     session_.toolkit().repaintPainted();
 }
 
@@ -34,17 +33,11 @@ void Program::present(bool presenting)
         window().showFullScreen();
     else
         window().showMaximized();
-    refit();
+    session_.requestFit([this] { refit(); });
 }
 
 void Program::refit()
 {
-    // A run's drawing keeps its scale to its end: erasing redraws at the
-    // very pixels drawn. A new size that comes meanwhile is taken after it.
-    if (session_.busy()) {
-        QTimer::singleShot(50, &window(), [this] { session_.guard([this] { refit(); }); });
-        return;
-    }
     const Fit fit = desktopFit(presenting_, window().width(), window().height());
     const Fit& now = built_.fit;
     if (fit.scale == now.scale && fit.left == now.left && fit.top == now.top) return;

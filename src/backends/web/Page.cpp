@@ -60,7 +60,6 @@ EM_JS(void, js_ask, (const char* title, const char* prompt), { try {
 EM_JS(int, js_answer, (), { try { return TavrolinPage.answer(); } catch (e) { TavrolinPage.caught(e); } });
 EM_ASYNC_JS(void, js_waitUntil, (double deadline), { await TavrolinPage.until(deadline); });
 EM_JS(void, js_announce, (const char* text), { try { TavrolinPage.announce(UTF8ToString(text)); } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(void, js_handlerDone, (), { try { TavrolinPage.handlerDone(); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_end, (const char* message), { try { TavrolinPage.end(UTF8ToString(message)); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_failure, (const char* title, const char* text, const char* endMessage), { try {
     TavrolinPage.failure(UTF8ToString(title), UTF8ToString(text), UTF8ToString(endMessage));
@@ -211,11 +210,6 @@ void waitUntil(double deadline)
     check();
 }
 
-void handlerDone()
-{
-    js_handlerDone();
-    check();
-}
 void announce(std::string_view text)
 {
     js_announce(std::string(text).c_str());

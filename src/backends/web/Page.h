@@ -67,7 +67,6 @@ int answer();
 // emscripten_get_now() in milliseconds.
 void waitUntil(double deadline);
 
-void handlerDone();
 // Says the text in the page's polite live region.
 void announce(std::string_view text);
 // Held input: the page calls tavrolin_deliver_held from a timer of its own.

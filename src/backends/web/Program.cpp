@@ -47,8 +47,7 @@ void Program::deliverHeldInput()
 
 void Program::reshape()
 {
-    if (session_.ended() || session_.busy()) return;
-    session_.guard([this] {
+    session_.requestFit([this] {
         if (backend_.reshape(session_.toolkit().painted())) session_.toolkit().repaintUncovered();
         backend_.flush();
     });

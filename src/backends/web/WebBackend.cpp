@@ -157,8 +157,6 @@ void WebBackend::ready() { page::ready(windowLayout().title, stoppedText, endedM
 
 void WebBackend::scheduleHeldInput() { page::scheduleHeld(); }
 
-void WebBackend::handlerEnded() { page::handlerDone(); }
-
 void WebBackend::announce(std::string_view text) { page::announce(text); }
 
 // A page cannot close its own tab: it says that the program has ended.

@@ -52,7 +52,6 @@ public:
     std::string decimalSeparator() override { return separator_; }
 
     void scheduleHeldInput() override;
-    void handlerEnded() override;
     void announce(std::string_view text) override;
     void close(int exitStatus) override;
 

@@ -21,7 +21,6 @@ var TavrolinPage = (function () {
   var ended = false;
   var answer = -1;        // the question's answer: -1 none yet, 0 Yes, 1 No
   var openDialog = null;
-  var pendingReshape = false;
   var callError = null;   // what went wrong in the program's last call, for it to report
   var ready = false;      // the program has started and shows its window
   var stopped = null;     // the failure box's texts for a program that stopped by itself
@@ -162,11 +161,9 @@ var TavrolinPage = (function () {
     field.setRangeText(key.length === 1 ? key : '', start, end, 'end');
     field.dispatchEvent(new Event('input', { bubbles: true }));
   }
+  // The program takes the new size now, or after the running handler.
   function onResize() {
-    if (ended) return;
-    if (Module._tavrolin_busy() !== 0) { pendingReshape = true; return; }
-    pendingReshape = false;
-    Module._tavrolin_reshape();
+    if (!ended) Module._tavrolin_reshape();
   }
 
   function makeDialog(title, text, buttons, onAnswer) {
@@ -496,18 +493,12 @@ var TavrolinPage = (function () {
       document.body.append(notice);
     },
 
-    // After every handler: a change of the window's size made meanwhile is
-    // taken up.
-    handlerDone: function () {
-      setTimeout(function () { if (pendingReshape) onResize(); }, 0);
-    },
     // The program has input to deliver: it is called back from a timer of
     // the page's, never from inside its own call.
     scheduleHeld: function () {
       setTimeout(function () {
         if (ended) return;
         Module._tavrolin_deliver_held();
-        if (pendingReshape) onResize();
       }, 0);
     },
     // Gives a held input to the controls, as it would have been had it come

@@ -120,17 +120,20 @@ LRESULT Program::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DPICHANGED: {
         // Moved to a screen of another scale (Windows 10): take it, and the
-        // size Windows suggests for the window there.
-        screenDpi_ = LOWORD(wParam);
-        if (presenting_) {
-            refit();
-            return 0;
-        }
-        rescaleWindow(built_, screenDpi_);
-        session_.toolkit().repaintUncovered();
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        // size Windows suggests for the window there, now or after the run.
+        const int dpi = LOWORD(wParam);
+        const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
+        session_.requestFit([this, hwnd, dpi, suggested] {
+            screenDpi_ = dpi;
+            if (presenting_) {
+                refit();
+                return;
+            }
+            rescaleWindow(built_, screenDpi_);
+            session_.toolkit().repaintUncovered();
+            SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        });
         return 0;
     }
     case deliverHeldInputMessage:
@@ -176,7 +179,7 @@ void Program::present(bool presenting)
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
     }
-    refit();
+    session_.requestFit([this] { refit(); });
 }
 
 void Program::refit()

@@ -61,8 +61,6 @@ public:
     // Input is held: have the core's deliverHeldInput called from the event
     // loop, not from inside the input just handled.
     virtual void scheduleHeldInput() = 0;
-    // A handler has returned and its drawing is on the screen.
-    virtual void handlerEnded() {}
     // Tells a screen reader's user, politely, what the picture does now.
     virtual void announce(std::string_view /*text*/) {}
     // Ends the program: closes the window, with this exit status.

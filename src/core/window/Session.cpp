@@ -2,6 +2,8 @@
 
 #include "window/Layout.h"
 
+#include <utility>
+
 namespace tavrolin {
 
 std::string failureText(const Failure& failure)
@@ -22,7 +24,6 @@ Session::Session(Backend& backend) : backend_(backend), toolkit_(backend), windo
     queue_.onHandlerDone([this] {
         backend_.flush();
         toolkit_.handlerDone();
-        backend_.handlerEnded();
         if (running_) backend_.announce(runEndedText);
         running_ = false;
     });
@@ -39,7 +40,21 @@ bool Session::load()
 void Session::post(ControlId control, Event event)
 {
     if (ended_) return;
-    if (const auto failure = queue_.post(control, event)) fail(*failure);
+    if (const auto failure = queue_.post(control, event)) {
+        fail(*failure);
+        return;
+    }
+    if (pendingFit_ && !queue_.busy()) guard(std::exchange(pendingFit_, nullptr));
+}
+
+void Session::requestFit(std::function<void()> apply)
+{
+    if (ended_) return;
+    if (queue_.busy()) {
+        pendingFit_ = std::move(apply);
+        return;
+    }
+    guard(apply);
 }
 
 void Session::fail(const Failure& failure)

@@ -33,6 +33,12 @@ public:
     // window may close now, which ends the session.
     bool mayClose(bool fromDesktop, std::function<void()> closeAgainLater);
 
+    // The backend's window has a new size or scale, to which the scene is
+    // to be fitted by apply. Taken now, or, while a handler runs, once it
+    // has ended: a run's drawing keeps its scale, so that erasing redraws
+    // the very pixels drawn. The latest request stands for all before it.
+    void requestFit(std::function<void()> apply);
+
     // A failure outside the handlers (building the window, a change of
     // scale): shown like a handler's, and the program ends.
     void fail(const Failure& failure);
@@ -58,6 +64,7 @@ private:
     BackendToolkit toolkit_;
     MainWindow window_;
     EventQueue queue_;
+    std::function<void()> pendingFit_;
     bool running_ = false;
     bool ended_ = false;
     int exitStatus_ = 0;
