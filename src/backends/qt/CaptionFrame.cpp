@@ -1,7 +1,11 @@
 #include "CaptionFrame.h"
 
+#include "window/Layout.h"
+
 #include <QFontMetrics>
 #include <QPainter>
+
+#include <cmath>
 
 namespace tavrolin::qt {
 
@@ -22,7 +26,9 @@ void CaptionFrame::paintEvent(QPaintEvent*)
 
     const QString caption = title();
     if (caption.isEmpty()) return;
-    const QRect text(8, 0, metrics.horizontalAdvance(caption) + 2, metrics.height());
+    const auto scaled = [this](int v) { return int(std::lround(v * scale_)); };
+    const QRect text(scaled(frameCaptionIndent), 0, metrics.horizontalAdvance(caption) + scaled(frameCaptionPadding),
+                     metrics.height());
     p.fillRect(text, palette().color(QPalette::Window));
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(text, Qt::AlignLeft | Qt::AlignTop, caption);

@@ -13,9 +13,14 @@ namespace tavrolin::qt {
 class CaptionFrame : public QGroupBox {
 public:
     CaptionFrame(const QString& caption, QWidget* parent);
+    // The scene's scale, which the caption's indent follows.
+    void setScale(double scale) { scale_ = scale; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    double scale_ = 1;
 };
 
 } // namespace tavrolin::qt

@@ -167,7 +167,10 @@ void SurfaceWidget::paintControl(ControlId id, const QRect& rect, const QRect& c
     QPainter& p = painter();
     p.setClipRect(clip);
     if (!look->image.isNull()) {
-        p.drawImage(rect.topLeft(), look->image);
+        if (!look->image2x.isNull() && axisLabelTwice(canvas_.devicePixelRatio()))
+            p.drawImage(QRectF(rect), look->image2x); // its pixels the canvas's, near enough
+        else
+            p.drawImage(rect.topLeft(), look->image);
     } else {
         p.fillRect(rect, look->background);
         p.setFont(look->font);

@@ -24,7 +24,8 @@ struct PaintedLook {
     QFont font;
     Qt::Alignment alignment = Qt::AlignLeft;
     QColor background;
-    QImage image; // the image control's bitmap; null for a label
+    QImage image;   // the image control's bitmap; null for a label
+    QImage image2x; // the same drawn at twice the size
 };
 
 // The main window's client area. What is drawn goes into a retained image,

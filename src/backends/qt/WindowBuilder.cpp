@@ -92,7 +92,10 @@ PaintedLook paintedFor(const ControlRow& c)
     p.font = fontFor(c.font);
     p.alignment = c.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
     p.background = toQColor(c.background);
-    if (c.kind == ControlKind::Image) p.image = axisLabelImage();
+    if (c.kind == ControlKind::Image) {
+        p.image = axisLabelImage(QStringLiteral(":/tavrolin/sila_skla.bmp"));
+        p.image2x = axisLabelImage(QStringLiteral(":/tavrolin/sila_skla_2x.bmp"));
+    }
     return p;
 }
 
@@ -158,13 +161,14 @@ void applyFit(BuiltWindow& built, const Fit& fit)
         if (!w) continue;
         w->setFont(fontFor(c.font, fit.scale));
         w->setGeometry(placeOf(built, c.id, built.layoutTopLeft[indexOf(c.id)]));
+        if (c.kind == ControlKind::Frame) static_cast<CaptionFrame*>(w)->setScale(fit.scale);
     }
     built.window->setSceneFit(fit.scale, QPointF(fit.left, fit.top));
 }
 
-QImage axisLabelImage()
+QImage axisLabelImage(const QString& resource)
 {
-    QImage image(QStringLiteral(":/tavrolin/sila_skla.bmp"));
+    QImage image(resource);
     return image.convertToFormat(QImage::Format_RGB32);
 }
 

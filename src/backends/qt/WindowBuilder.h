@@ -33,6 +33,6 @@ void applyFit(BuiltWindow& built, const Fit& fit);
 QRect placeOf(const BuiltWindow& built, ControlId id, QPoint layoutTopLeft);
 
 // The axis-label bitmap of the image control.
-QImage axisLabelImage();
+QImage axisLabelImage(const QString& resource = QStringLiteral(":/tavrolin/sila_skla.bmp"));
 
 } // namespace tavrolin::qt

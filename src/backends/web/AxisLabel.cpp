@@ -1,5 +1,7 @@
 #include "AxisLabel.h"
 
+#include "window/PaintedControls.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -52,7 +54,7 @@ Pixels decodeBitmap(const unsigned char* bytes, std::size_t size)
 
 Pixels axisLabel(int width, int height, double scale)
 {
-    const Pixels source = scale >= 1.5 ? decodeBitmap(axisLabel2xBitmap, axisLabel2xBitmapSize)
+    const Pixels source = axisLabelTwice(scale) ? decodeBitmap(axisLabel2xBitmap, axisLabel2xBitmapSize)
                                        : decodeBitmap(axisLabelBitmap, axisLabelBitmapSize);
     if (source.rgba.empty() || width <= 0 || height <= 0) return {};
     if (source.width == width && source.height == height) return source;

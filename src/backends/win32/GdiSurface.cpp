@@ -169,7 +169,7 @@ void GdiSurface::paintControl(ControlId id, RECT rect, const RECT& clip)
     const int saved = SaveDC(dc_);
     IntersectClipRect(dc_, clip.left, clip.top, clip.right, clip.bottom);
     if (look->image) {
-        HBITMAP image = look->image2x && scale_.dpi() >= 144 ? look->image2x : look->image;
+        HBITMAP image = look->image2x && axisLabelTwice(scale_.dpi() / 96.0) ? look->image2x : look->image;
         BITMAP size{};
         GetObjectW(image, sizeof size, &size);
         HDC source = CreateCompatibleDC(dc_);

@@ -63,6 +63,11 @@ const WindowLayout& windowLayout();
 constexpr int sceneWidth = 800;
 constexpr int sceneHeight = 600;
 
+// A frame's caption stands this far in from the frame's left edge, on the
+// frame's background widened by the padding, in layout pixels.
+constexpr int frameCaptionIndent = 8;
+constexpr int frameCaptionPadding = 2;
+
 // Every control but the window itself, in the order they are created.
 std::span<const ControlRow> layout();
 

@@ -23,6 +23,11 @@ struct PaintStep {
     bool operator==(const PaintStep&) const = default;
 };
 
+// The axis-label bitmap drawn at twice the layout's size serves a drawing of
+// 1.5 or more device pixels per layout pixel: the single one would show its
+// pixels doubled there.
+constexpr bool axisLabelTwice(double devicePixelsPerLayoutPixel) { return devicePixelsPerLayoutPixel >= 1.5; }
+
 // The labels and the image control are not child windows but painted into
 // the drawing, so the drawing covers them and they cover the drawing in the
 // order the program does it. This is where every backend learns where they
