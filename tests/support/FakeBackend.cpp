@@ -27,7 +27,7 @@ void FakeBackend::waitUntil(Time deadline)
     if (onWait) onWait();
 }
 
-Answer FakeBackend::askYesNo(std::string_view, std::string_view)
+Answer FakeBackend::askYesNo(const Question&)
 {
     if (answers.empty()) return Answer::Yes;
     const Answer a = answers.front();

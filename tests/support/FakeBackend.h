@@ -62,7 +62,7 @@ public:
     Time now() override { return clock; }
     void waitUntil(Time deadline) override;
 
-    Answer askYesNo(std::string_view, std::string_view) override;
+    Answer askYesNo(const Question&) override;
     void showFailure(std::string_view, std::string_view text) override
     {
         failures.emplace_back(text);

@@ -103,11 +103,12 @@ void QtBackend::moveControl(ControlId id, int left, int top)
 
 void QtBackend::waitUntil(Time deadline) { wait_(std::max(Time{0}, deadline - now())); }
 
-Answer QtBackend::askYesNo(std::string_view title, std::string_view prompt)
+Answer QtBackend::askYesNo(const Question& question)
 {
-    YesNoBox box(QMessageBox::NoIcon, qs(title), qs(prompt), QMessageBox::Yes | QMessageBox::No, &surface_);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ano"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Ne"));
+    YesNoBox box(QMessageBox::NoIcon, qs(question.title), qs(question.prompt), QMessageBox::Yes | QMessageBox::No,
+                 &surface_);
+    box.button(QMessageBox::Yes)->setText(qs(question.yes));
+    box.button(QMessageBox::No)->setText(qs(question.no));
     box.setDefaultButton(QMessageBox::Yes);
     const int answer = box.exec();
     if (answer == QMessageBox::Yes) return Answer::Yes;

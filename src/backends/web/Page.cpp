@@ -54,8 +54,8 @@ EM_JS(void, js_renderLabel, (void* into, int width, int height, const char* text
                              background, foreground, scale);
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(char*, js_decimalSeparator, (), { try { return allocateUTF8(TavrolinPage.decimalSeparator()); } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(void, js_ask, (const char* title, const char* prompt), { try {
-    TavrolinPage.ask(UTF8ToString(title), UTF8ToString(prompt));
+EM_JS(void, js_ask, (const char* title, const char* prompt, const char* yes, const char* no), { try {
+    TavrolinPage.ask(UTF8ToString(title), UTF8ToString(prompt), UTF8ToString(yes), UTF8ToString(no));
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(int, js_answer, (), { try { return TavrolinPage.answer(); } catch (e) { TavrolinPage.caught(e); } });
 EM_ASYNC_JS(void, js_waitUntil, (double deadline), { await TavrolinPage.until(deadline); });
@@ -198,9 +198,9 @@ void renderLabel(std::uint32_t* into, int width, int height, std::string_view te
 
 std::string decimalSeparator() { return checked(owned(js_decimalSeparator())); }
 
-void ask(std::string_view title, std::string_view prompt)
+void ask(std::string_view title, std::string_view prompt, std::string_view yes, std::string_view no)
 {
-    js_ask(std::string(title).c_str(), std::string(prompt).c_str());
+    js_ask(std::string(title).c_str(), std::string(prompt).c_str(), std::string(yes).c_str(), std::string(no).c_str());
     check();
 }
 int answer() { return checked(js_answer()); }

@@ -59,7 +59,7 @@ void renderLabel(std::uint32_t* into, int width, int height, std::string_view te
 
 std::string decimalSeparator();
 
-void ask(std::string_view title, std::string_view prompt);
+void ask(std::string_view title, std::string_view prompt, std::string_view yes, std::string_view no);
 // -1 while unanswered, 0 Yes, 1 No.
 int answer();
 

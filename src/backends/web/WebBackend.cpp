@@ -133,9 +133,9 @@ void WebBackend::waitUntil(Time deadline)
     page::waitUntil(std::chrono::duration<double, std::milli>(deadline).count());
 }
 
-Answer WebBackend::askYesNo(std::string_view title, std::string_view prompt)
+Answer WebBackend::askYesNo(const Question& question)
 {
-    page::ask(title, prompt);
+    page::ask(question.title, question.prompt, question.yes, question.no);
     // The page answers from its own events; the run waits here without
     // holding the browser up.
     int answer;

@@ -47,7 +47,7 @@ public:
     Time now() override;
     void waitUntil(Time deadline) override;
 
-    Answer askYesNo(std::string_view title, std::string_view prompt) override;
+    Answer askYesNo(const Question& question) override;
     void showFailure(std::string_view title, std::string_view text) override;
     std::string decimalSeparator() override { return separator_; }
 

@@ -432,9 +432,9 @@ var TavrolinPage = (function () {
       return ',';
     },
 
-    ask: function (title, prompt) {
+    ask: function (title, prompt, yes, no) {
       answer = -1;
-      makeDialog(title, prompt, ['Ano', 'Ne'], function (i) { answer = i; });
+      makeDialog(title, prompt, [yes, no], function (i) { answer = i; });
     },
     answer: function () { return answer; },
 

@@ -6,6 +6,9 @@ namespace {
 
 thread_local HHOOK hook = nullptr;
 thread_local WNDPROC boxProc = nullptr;
+// The captions, while the box asks.
+thread_local const wchar_t* yesCaption = nullptr;
+thread_local const wchar_t* noCaption = nullptr;
 
 // The question has only Yes and No: it stays until one is chosen. Windows'
 // own Yes/No box ignores Escape and the title bar's close; wine's takes them
@@ -24,8 +27,8 @@ LRESULT CALLBACK renameButtons(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_ACTIVATE) {
         HWND box = HWND(wParam);
-        SetDlgItemTextW(box, IDYES, L"Ano");
-        SetDlgItemTextW(box, IDNO, L"Ne");
+        SetDlgItemTextW(box, IDYES, yesCaption);
+        SetDlgItemTextW(box, IDNO, noCaption);
         boxProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(box, GWLP_WNDPROC, LONG_PTR(&onlyYesOrNo)));
         UnhookWindowsHookEx(hook);
         hook = nullptr;
@@ -36,8 +39,11 @@ LRESULT CALLBACK renameButtons(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-int askCzechYesNo(HWND owner, const std::wstring& prompt, const std::wstring& title)
+int askQuestion(HWND owner, const std::wstring& prompt, const std::wstring& title, const std::wstring& yes,
+                const std::wstring& no)
 {
+    yesCaption = yes.c_str();
+    noCaption = no.c_str();
     hook = SetWindowsHookExW(WH_CBT, renameButtons, nullptr, GetCurrentThreadId());
     const int answer = MessageBoxW(owner, prompt.c_str(), title.c_str(), MB_YESNO | MB_DEFBUTTON1);
     if (hook) {

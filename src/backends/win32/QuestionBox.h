@@ -7,7 +7,9 @@
 namespace tavrolin::win32 {
 
 // A modal Yes/No message box without an icon, Yes the default, whose buttons
-// read "Ano" and "Ne" whatever the language of Windows. Returns IDYES or IDNO.
-int askCzechYesNo(HWND owner, const std::wstring& prompt, const std::wstring& title);
+// have the captions given whatever the language of Windows. Returns IDYES or
+// IDNO.
+int askQuestion(HWND owner, const std::wstring& prompt, const std::wstring& title, const std::wstring& yes,
+                const std::wstring& no);
 
 } // namespace tavrolin::win32

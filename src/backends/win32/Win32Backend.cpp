@@ -74,9 +74,10 @@ void Win32Backend::moveControl(ControlId id, int left, int top)
 
 void Win32Backend::waitUntil(Time deadline) { wait_(std::max(Time{0}, deadline - now())); }
 
-Answer Win32Backend::askYesNo(std::string_view title, std::string_view prompt)
+Answer Win32Backend::askYesNo(const Question& question)
 {
-    switch (askCzechYesNo(built_.window, widen(prompt), widen(title))) {
+    switch (askQuestion(built_.window, widen(question.prompt), widen(question.title), widen(question.yes),
+                        widen(question.no))) {
     case IDYES:
         return Answer::Yes;
     case IDNO:

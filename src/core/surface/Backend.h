@@ -12,6 +12,13 @@
 
 namespace tavrolin {
 
+// A question as every backend shows it, in the program's words.
+struct Question {
+    std::string_view title, prompt, yes, no;
+};
+constexpr std::string_view yesCaption = "Ano";
+constexpr std::string_view noCaption = "Ne";
+
 // What a window toolkit carries out for the program: primitives, and no
 // decision of the program's. The core has checked every argument before it
 // gets here: a control exists in the layout and is of the right kind, a
@@ -50,9 +57,9 @@ public:
     // meanwhile, the user's input held.
     virtual void waitUntil(Time deadline) = 0;
 
-    // The modal question with Yes (the default) and No; it stays until one
-    // is chosen.
-    virtual Answer askYesNo(std::string_view title, std::string_view prompt) = 0;
+    // The modal question: its yes button chosen by Enter, the no button
+    // beside it; it stays until one of the two is chosen.
+    virtual Answer askYesNo(const Question& question) = 0;
     // The failure box; the program ends after it.
     virtual void showFailure(std::string_view title, std::string_view text) = 0;
     // The decimal separator of the user's language.
