@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 
 namespace tavrolin {
@@ -18,6 +19,16 @@ TEST(SceneFit, TheSmallerOfTheTwoRatiosCentredInTheArea)
     const Fit phone = fitInto(drawingPart, 390, 400);
     EXPECT_DOUBLE_EQ(phone.scale, 390.0 / 800);
     EXPECT_DOUBLE_EQ(phone.top, (400 - 515 * (390.0 / 800)) / 2);
+}
+
+// 1920 x 1080: s = 1.98, the largest whole DPI 190 (not 191, at which the
+// scene's 545 rows would take 1084); 800 columns take 1583 pixels.
+TEST(SceneFit, TheWindowsProgramPresentsAtTheLargestWholeDpiThatFitsCentred)
+{
+    const DpiFit projector = desktopDpiFit(true, 120, 1920, 1080);
+    EXPECT_EQ((std::array{projector.dpi, projector.left, projector.top}), (std::array{190, 168, 0}));
+    const DpiFit normal = desktopDpiFit(false, 120, 1920, 1080);
+    EXPECT_EQ((std::array{normal.dpi, normal.left, normal.top}), (std::array{120, 0, 0}));
 }
 
 TEST(SceneFit, AnAreaWithNoRoomStillGivesADrawableScale)

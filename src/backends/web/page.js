@@ -115,6 +115,11 @@ var TavrolinPage = (function () {
       .sort(function (a, b) { return a.tabIndex - b.tabIndex; })
       .map(function (c) { return c.focusable; });
   }
+  function inTabOrder(parent) {
+    controls.filter(function (c) { return c && c.onWindow; })
+      .sort(function (a, b) { return a.tabIndex - b.tabIndex; })
+      .forEach(function (c) { parent.append(c.element); });
+  }
   function visibleOnPage(element) { return element.offsetParent !== null && !element.disabled; }
 
   // What a held key would have done had it come when the program was idle.
@@ -141,17 +146,26 @@ var TavrolinPage = (function () {
       var step = key === 'ArrowDown' || key === 'ArrowRight' ? 1 : -1;
       var other = group[(group.indexOf(target) + step + group.length) % group.length];
       if (other) { other.focus(); other.click(); }
-    } else if (/^(Arrow|Page|Home|End)/.test(key) && target.type === 'range') {
-      var value = Number(target.value);
-      if (key === 'Home') value = Number(target.min);
-      else if (key === 'End') value = Number(target.max);
-      else value += (key === 'ArrowRight' || key === 'ArrowUp' || key === 'PageUp') ? 1 : -1;
-      value = Math.max(Number(target.min), Math.min(Number(target.max), value));
-      if (value !== Number(target.value)) {
-        target.value = String(value);
-        target.dispatchEvent(new Event('change', { bubbles: true }));
-      }
+    } else if (target.type === 'range') {
+      stepSlider(target, key);
     }
+  }
+  // A key on the slider moves it by the layout's steps, as the desktop's
+  // scroll bar moves; true if the key is one of the slider's.
+  function stepSlider(slider, key) {
+    var steps = { ArrowRight: 'small', ArrowUp: 'small', ArrowLeft: '-small', ArrowDown: '-small',
+                  PageUp: 'large', PageDown: '-large' };
+    var min = Number(slider.min), max = Number(slider.max), value = Number(slider.value);
+    if (key === 'Home') value = min;
+    else if (key === 'End') value = max;
+    else if (steps[key]) value += (steps[key][0] === '-' ? -1 : 1) * Number(slider.dataset[steps[key].replace('-', '')]);
+    else return false;
+    value = Math.max(min, Math.min(max, value));
+    if (value !== Number(slider.value)) {
+      slider.value = String(value);
+      slider.dispatchEvent(new Event('change', { bubbles: true }));
+    }
+    return true;
   }
   // A key typed into a text field, as the field would have taken it.
   function typeInto(field, key) {
@@ -256,9 +270,12 @@ var TavrolinPage = (function () {
       if (touch !== touchMode) {
         touchMode = touch;
         var focused = document.activeElement;
+        // In the panel they stand in reading order (top to bottom, left to
+        // right), while the page keeps them in tab order.
+        inTabOrder(touch ? panel : root);
         controls.filter(function (c) { return c && c.onWindow; })
           .sort(function (a, b) { return a.top - b.top || a.left - b.left; })
-          .forEach(function (c) { (touch ? panel : root).append(c.element); });
+          .forEach(function (c, i) { c.element.style.order = touch ? String(i) : ''; });
         if (focused && focused !== document.activeElement) focused.focus({ preventScroll: true });
       }
       panel.hidden = !touch;
@@ -321,6 +338,11 @@ var TavrolinPage = (function () {
         element.max = String(row.maximum);
         element.step = '1';
         element.value = String(row.value);
+        element.dataset.small = String(row.smallChange);
+        element.dataset.large = String(row.largeChange);
+        element.addEventListener('keydown', function (event) {
+          if (!event.ctrlKey && !event.metaKey && !event.altKey && stepSlider(element, event.key)) event.preventDefault();
+        });
         // As the scroll bar: the handler runs when the thumb is let go or a
         // key has changed the value, not on every step of a drag.
         element.addEventListener('change', function () { post(row.index, events.change); });
@@ -339,6 +361,9 @@ var TavrolinPage = (function () {
       element.style.font = fontOf(row.family, row.pixels, row.bold);
       element.style.backgroundColor = css(row.background);
       if (!row.visible) element.hidden = true;
+      // Above one another in the layout's order, whatever their order in the
+      // page, which is the tab order.
+      element.style.zIndex = String(row.index);
       if (focusable) {
         focusable.tabIndex = row.tabStop ? 0 : -1;
         if (row.accessibleName) focusable.setAttribute('aria-label', row.accessibleName);
@@ -349,10 +374,9 @@ var TavrolinPage = (function () {
                                tabIndex: row.tabIndex, tabStop: row.tabStop && !!focusable,
                                onWindow: row.container === 0, left: row.left, top: row.top };
     },
-    // Tab goes through the controls in the layout's tab order.
-    orderTabs: function () {
-      tabOrder().forEach(function (element, i) { element.tabIndex = i + 1; });
-    },
+    // Tab goes through the controls in the layout's tab order: the page's
+    // elements stand in that order, each frame where its own tab position is.
+    orderTabs: function () { inTabOrder(root); },
     focus: function (index) { controls[index].focusable.focus({ preventScroll: true }); },
 
     getText: function (index) { return controls[index].element.value; },

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/PaintedControls.h"
+#include "window/SceneFit.h"
 
 #include <windows.h>
 
@@ -23,7 +24,7 @@ public:
     bool operator==(const DeviceScale&) const = default;
 
     // The device position of a layout pixel's top or left edge.
-    int at(int layout) const { return int(std::floor(double(layout) * dpi_ / 96 + 0.5)); }
+    int at(int layout) const { return edgeAtDpi(layout, dpi_); }
     RECT rect(int left, int top, int right, int bottom) const { return {at(left), at(top), at(right), at(bottom)}; }
     RECT rect(const PixelRect& r) const { return rect(r.left, r.top, r.left + r.width, r.top + r.height); }
     // A font's pixel size, never below one device pixel.

@@ -186,15 +186,8 @@ void Program::refit()
 {
     RECT client{};
     GetClientRect(built_.window, &client);
-    const Fit fit = desktopFit(presenting_, client.right, client.bottom);
-    // The client area is in the screen's pixels: the fitted scale as a
-    // DPI, rounded down so that the whole scene fits.
-    const int dpi = presenting_ ? std::max(1, int(std::floor(96 * fit.scale))) : screenDpi_;
-    const DeviceScale scale(dpi);
-    const POINT origin = presenting_ ? POINT{(client.right - scale.at(wholeScene.width)) / 2,
-                                             (client.bottom - scale.at(wholeScene.height)) / 2}
-                                     : POINT{0, 0};
-    rescaleWindow(built_, dpi, origin);
+    const DpiFit fit = desktopDpiFit(presenting_, screenDpi_, client.right, client.bottom);
+    rescaleWindow(built_, fit.dpi, POINT{fit.left, fit.top});
     session_.toolkit().repaintUncovered();
     built_.surface->flush();
 }

@@ -60,4 +60,13 @@ Fit desktopFit(bool presenting, double clientWidth, double clientHeight)
     return presenting ? fitInto(wholeScene, clientWidth, clientHeight) : Fit{1, 0, 0};
 }
 
+DpiFit desktopDpiFit(bool presenting, int systemDpi, int clientWidth, int clientHeight)
+{
+    if (!presenting) return {systemDpi, 0, 0};
+    const Fit fit = desktopFit(true, clientWidth, clientHeight);
+    const int dpi = std::max(1, int(std::floor(96 * fit.scale)));
+    return {dpi, (clientWidth - edgeAtDpi(wholeScene.width, dpi)) / 2,
+            (clientHeight - edgeAtDpi(wholeScene.height, dpi)) / 2};
+}
+
 } // namespace tavrolin

@@ -77,4 +77,22 @@ bool presentingAfter(bool presenting, DesktopKey key);
 // The scene's fit in the desktop window's client area of that size.
 Fit desktopFit(bool presenting, double clientWidth, double clientHeight);
 
+// The device position of a layout pixel's edge at a whole DPI (96 is 1:1):
+// layout pixels side by side stay side by side, equal positions equal.
+constexpr int edgeAtDpi(int layout, int dpi)
+{
+    const double device = double(layout) * dpi / 96 + 0.5;
+    const int whole = int(device);
+    return whole > device ? whole - 1 : whole; // floor, in a constant expression
+}
+
+// The same fit for a toolkit that scales by a whole DPI (the Windows
+// program): the system's DPI in the normal window; in presentation mode the
+// largest whole DPI at which the scene fits, the scene centred at it.
+struct DpiFit {
+    int dpi;
+    int left, top;
+};
+DpiFit desktopDpiFit(bool presenting, int systemDpi, int clientWidth, int clientHeight);
+
 } // namespace tavrolin

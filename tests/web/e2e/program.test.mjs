@@ -213,9 +213,17 @@ describe('runs', () => {
 });
 
 describe('keyboard and language', () => {
-  test('keyboard only: Tab to the colour group, arrows in it, Enter on Start; Enter answers Yes',
+  test('keyboard only: Tab to the colour group, arrows in it, the slider by its steps, Enter on Start; Enter answers Yes',
        () => withPage({ locale: 'en-US' }, async ({ page }) => {
     assert.equal(await field(page, 'nFrekvence'), '1');
+    // The tab order is the elements' order: no positive tabindex, which
+    // screen readers and checkers flag.
+    assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('[tabindex]')]
+      .filter((e) => e.tabIndex > 0).map((e) => e.id)), []);
+    await page.locator('#HScroll1').focus();
+    await page.keyboard.press('PageUp');
+    assert.equal(await page.locator('#HScroll1').inputValue(), '2', 'PageUp moves by the layout\'s large step');
+    await page.locator('#cmdStart').focus();
     // From Start, Tab goes on in the layout's tab order; Shift+Tab back.
     await page.keyboard.press('Tab');
     const next = await page.evaluate(() => document.activeElement.closest('[data-name]').dataset.name);

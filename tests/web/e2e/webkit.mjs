@@ -145,7 +145,7 @@ export async function launchWebKit() {
 
 const keys = { Tab: Key.TAB, Shift: Key.SHIFT, Enter: Key.ENTER, Escape: Key.ESCAPE, ' ': Key.SPACE,
                ArrowDown: Key.ARROW_DOWN, ArrowUp: Key.ARROW_UP, ArrowLeft: Key.ARROW_LEFT, ArrowRight: Key.ARROW_RIGHT,
-               Backspace: Key.BACK_SPACE };
+               Backspace: Key.BACK_SPACE, PageUp: Key.PAGE_UP, PageDown: Key.PAGE_DOWN };
 const call = (fn) => 'return (' + fn.toString() + ').apply(null, arguments)';
 
 // Errors the page reports, kept for the checks from before its own scripts.
