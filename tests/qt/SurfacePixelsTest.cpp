@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <memory>
+#include <new>
 #include <random>
 
 using namespace tavrolin;
@@ -204,5 +205,14 @@ void SurfacePixelsTest::drawingSurvivesARestoredWindow()
 }
 
 void SurfacePixelsTest::badPenWidthFails() { QVERIFY_THROWS_EXCEPTION(Failure, program->toolkit().setPenWidth(0)); }
+
+// A scale whose canvas cannot be had (800 million pixels wide): the
+// failure is memory's, and the picture drawn so far stays.
+void SurfacePixelsTest::aCanvasThatCannotBeMadeFailsAndKeepsThePicture()
+{
+    program->toolkit().drawLine(100, 300, 200, 300, colRed);
+    QVERIFY_THROWS_EXCEPTION(std::bad_alloc, program->window().setSceneFit(1e6, QPointF()));
+    QCOMPARE(program->window().canvas().pixel(150, 300), qRgb(255, 0, 0));
+}
 
 QTEST_MAIN(SurfacePixelsTest)

@@ -18,4 +18,5 @@ private slots:
     void movedLabelLeavesBackgroundBehind();
     void drawingSurvivesARestoredWindow();
     void badPenWidthFails();
+    void aCanvasThatCannotBeMadeFailsAndKeepsThePicture();
 };

@@ -15,7 +15,10 @@ Program::Program() : built_(buildWindow()), backend_(built_), session_(backend_)
                                                                          : DesktopKey::Other));
         });
     };
-    window().onResize = [this] { session_.requestFit([this] { refit(); }); };
+    window().onResize = [this] {
+        session_.guard([this] { window().fitCanvas(); });
+        session_.requestFit([this] { refit(); });
+    };
     session_.toolkit().repaintPainted();
 }
 

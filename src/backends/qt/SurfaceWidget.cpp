@@ -15,6 +15,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
+#include <utility>
 
 namespace tavrolin::qt {
 
@@ -83,10 +85,16 @@ void SurfaceWidget::ensureCanvas(QSize size)
     if (screenRatio_ == 0) screenRatio_ = devicePixelRatioF();
     const qreal ratio = screenRatio_ * sceneScale_;
     const QSize logical = canvas_.isNull() ? QSize() : canvas_.deviceIndependentSize().toSize();
-    const QSize wanted = size.expandedTo(minimumCanvas).expandedTo(logical);
+    // At the same scale it only grows, keeping what is drawn; a new scale
+    // takes the size asked for, all that the screen can show at it.
+    const QSize wanted = ratio == canvas_.devicePixelRatio() ? size.expandedTo(minimumCanvas).expandedTo(logical)
+                                                             : size.expandedTo(minimumCanvas);
     if (wanted == logical && ratio == canvas_.devicePixelRatio()) return;
     endPainting();
     QImage grown((QSizeF(wanted) * ratio).toSize(), QImage::Format_RGB32);
+    // Memory running out is the program's failure, shown as such; the
+    // picture so far stays.
+    if (grown.isNull()) throw std::bad_alloc();
     grown.setDevicePixelRatio(ratio);
     grown.fill(background_);
     if (!canvas_.isNull()) {
@@ -103,9 +111,15 @@ void SurfaceWidget::setSceneFit(double scale, QPointF origin)
     const qreal ratio = screenRatio_;
     origin = QPointF(std::round(origin.x() * ratio) / ratio, std::round(origin.y() * ratio) / ratio);
     if (scale == sceneScale_ && origin == origin_) return;
-    sceneScale_ = scale;
-    origin_ = origin;
-    ensureCanvas(QSize());
+    const double oldScale = std::exchange(sceneScale_, scale);
+    const QPointF oldOrigin = std::exchange(origin_, origin);
+    try {
+        fitCanvas();
+    } catch (...) {
+        sceneScale_ = oldScale;
+        origin_ = oldOrigin;
+        throw;
+    }
     update();
 }
 
@@ -237,8 +251,15 @@ void SurfaceWidget::keyPressEvent(QKeyEvent* event)
 void SurfaceWidget::resizeEvent(QResizeEvent* event)
 {
     if (onResize) onResize();
-    ensureCanvas(size());
     QWidget::resizeEvent(event);
+}
+
+void SurfaceWidget::fitCanvas()
+{
+    // The window's area in the layout's pixels: at a scale above 1 fewer of
+    // them than the window has, so the canvas is not made larger than the
+    // screen shows.
+    ensureCanvas(QSize(int(std::ceil(width() / sceneScale_)), int(std::ceil(height() / sceneScale_))));
 }
 
 void SurfaceWidget::closeEvent(QCloseEvent* event)

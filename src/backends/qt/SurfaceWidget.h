@@ -61,6 +61,9 @@ public:
     // widget's coordinates). What is drawn so far is kept, stretched to the
     // new scale.
     void setSceneFit(double scale, QPointF origin);
+    // Grows the canvas to the window's present size; a canvas that cannot
+    // be made throws std::bad_alloc.
+    void fitCanvas();
 
     // F11 and Escape, which no control takes; and a new size.
     std::function<void(int key)> onKey;
