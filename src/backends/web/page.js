@@ -314,6 +314,8 @@ var TavrolinPage = (function () {
         var legend = document.createElement('legend');
         legend.textContent = row.caption;
         legend.style.font = fontOf(row.family, row.pixels, row.bold);
+        legend.style.left = row.captionIndent + 'px';
+        legend.style.setProperty('--padding', row.captionPadding + 'px');
         element.append(border, legend);
       } else if (kind === 'commandbutton') {
         element = focusable = document.createElement('button');
