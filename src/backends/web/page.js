@@ -500,13 +500,11 @@ var TavrolinPage = (function () {
       stopped = { title: title, text: crashText, endMessage: endMessage };
       if (window.performance && performance.mark) performance.mark('tavrolin-ready');
     },
-    // The program could not start (its code would not load, or failed
-    // before it could show a failure box): the page says so instead of
-    // staying blank.
-    // After start-up the program reports its own failures; should it stop
-    // without a word (WebAssembly aborted, or threw past its calls), the page
-    // says so in the failure box, and the program has ended.
-    startFailed: function (reason) {
+    // The program stopped without a word: its code would not load, or
+    // WebAssembly aborted, or it threw past its calls. Before start-up the
+    // page says that it could not start instead of staying blank; after it,
+    // the failure box says so, and the program has ended.
+    stoppedByItself: function (reason) {
       if (ended) return;
       if (ready) { this.failure(stopped.title, stopped.text + '\n\n' + reason, stopped.endMessage); return; }
       if (openDialog !== null) return;
@@ -599,10 +597,10 @@ Module.preRun = (Module.preRun || []).concat(function () {
 });
 
 // A failure before the program could report it shows on the page.
-Module.onAbort = function (what) { TavrolinPage.startFailed(String(what)); };
+Module.onAbort = function (what) { TavrolinPage.stoppedByItself(String(what)); };
 window.addEventListener('error', function (event) {
-  TavrolinPage.startFailed(String(event.message || event.error));
+  TavrolinPage.stoppedByItself(String(event.message || event.error));
 });
 window.addEventListener('unhandledrejection', function (event) {
-  TavrolinPage.startFailed(String((event.reason && event.reason.message) || event.reason));
+  TavrolinPage.stoppedByItself(String((event.reason && event.reason.message) || event.reason));
 });
