@@ -18,10 +18,10 @@ class FakeBackend final : public Backend {
 public:
     explicit FakeBackend(std::string separator = ",");
 
-    std::deque<Answer> answers;   // the question's answers, Yes when empty
-    std::function<void()> onWait; // runs in every pause, as the desktop's events would
+    std::deque<Answer> answers;              // the question's answers, Yes when empty
+    std::function<void()> onWait;            // runs in every pause, as the desktop's events would
     std::function<void()> whileFailureShows; // as the failure box's modal loop would
-    std::vector<Time> deadlines;  // every pause's end, in order
+    std::vector<Time> deadlines;             // every pause's end, in order
     std::vector<std::string> failures;
     std::vector<std::string> announced;
     std::optional<int> closedWith; // the exit status the program ended with

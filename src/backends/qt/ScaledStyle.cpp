@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QStyleOption>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>

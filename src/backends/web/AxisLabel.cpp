@@ -55,7 +55,7 @@ Pixels decodeBitmap(const unsigned char* bytes, std::size_t size)
 Pixels axisLabel(int width, int height, double scale)
 {
     const Pixels source = axisLabelTwice(scale) ? decodeBitmap(axisLabel2xBitmap, axisLabel2xBitmapSize)
-                                       : decodeBitmap(axisLabelBitmap, axisLabelBitmapSize);
+                                                : decodeBitmap(axisLabelBitmap, axisLabelBitmapSize);
     if (source.rgba.empty() || width <= 0 || height <= 0) return {};
     if (source.width == width && source.height == height) return source;
     // The nearest source pixel: its text stays as sharp as the bitmap is.

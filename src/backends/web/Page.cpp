@@ -136,9 +136,7 @@ void addControl(const ControlRow& row, const FontStyle& font, std::string_view a
                   std::string(row.caption).c_str(), row.left, row.top, row.width, row.height, int(font.family),
                   font.pixelSize(), font.bold, row.background.value, row.visibleAtStart, row.tabIndex, row.tabStop,
                   range.minimum, range.maximum, range.value, range.smallChange, range.largeChange, frameCaptionIndent,
-                  frameCaptionPadding,
-                  std::string(accessibleName).c_str(),
-                  std::string(accessibleDescription).c_str());
+                  frameCaptionPadding, std::string(accessibleName).c_str(), std::string(accessibleDescription).c_str());
     check();
 }
 void orderTabs()

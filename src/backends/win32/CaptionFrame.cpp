@@ -52,8 +52,8 @@ LRESULT CALLBACK frameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &extent);
             const int dpi = int(INT_PTR(GetPropW(hwnd, L"dpi")));
             const DeviceScale scale(dpi > 0 ? dpi : dpiOfWindow(hwnd));
-            RECT text{scale.at(frameCaptionIndent), 0, scale.at(frameCaptionIndent) + extent.cx + scale.at(frameCaptionPadding),
-                      tm.tmHeight};
+            RECT text{scale.at(frameCaptionIndent), 0,
+                      scale.at(frameCaptionIndent) + extent.cx + scale.at(frameCaptionPadding), tm.tmHeight};
             FillRect(dc, &text, HBRUSH(GetWindowLongPtrW(hwnd, backgroundSlot)));
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, RGB(controlText.red(), controlText.green(), controlText.blue()));
