@@ -37,8 +37,8 @@ struct ControlRow {
     std::optional<FontStyle> font; // none: the window's default font
     Colour background;
     bool visibleAtStart;
-    int tabIndex;  // -1: not in the tab order at all
-    bool tabStop;  // false: reachable by mouse, skipped by the Tab key
+    int tabIndex; // -1: not in the tab order at all
+    bool tabStop; // false: reachable by mouse, skipped by the Tab key
     TextAlign align;
 };
 
