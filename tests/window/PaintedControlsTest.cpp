@@ -1,4 +1,5 @@
 #include "surface/Failure.h"
+#include "window/LabelText.h"
 #include "window/Layout.h"
 #include "window/PaintedControls.h"
 
@@ -32,6 +33,29 @@ TEST(PaintedControls, AMoveUncoversItsOldPlaceWithTheCaptionsOverlappingIt)
     EXPECT_TRUE(painted.move(labZdroj, 25, 61).empty());
     EXPECT_EQ(painted.show(labZdroj), (std::vector<PaintStep>{{labZdroj, {25, 61, 41, 17}}}));
     EXPECT_THROW(painted.show(cmdStart), Failure);
+}
+
+// A painted label's text in its box, in a font whose every character is ten
+// pixels wide.
+TEST(PaintedControls, ALabelWrapsWhereTwoLinesFitAndNoLineRunsPastItsBox)
+{
+    const MeasureText measure = [](std::string_view t) { return 10.0 * double(t.size()); };
+    const auto serif = FontFamily::TimesNewRoman;
+    // Windows' lines of Times New Roman at 32 pixels and Arial at 11: 29 + 7
+    // and 10 + 3.
+    EXPECT_EQ(lineHeight(serif, 32), 36);
+    EXPECT_EQ(lineHeight(FontFamily::MsSansSerif, 11), 13);
+
+    // Two lines fit 72 pixels: the words wrap, each line centred; a word
+    // wider than the box keeps a line of its own, drawn narrower.
+    const std::vector<TextLine> wrapped{
+        {"ab cd", 5, 0, 1}, {"efghijk", 0, 36, 6.0 / 7}, {"l", 25, 72, 1}};
+    EXPECT_EQ(labelLines("ab cd efghijk l", TextAlign::Centre, serif, 32, 60, 72, measure), wrapped);
+    // One line only: the text stays whole, blanks and all, narrower.
+    const std::vector<TextLine> squeezed{{"ab  cd", 0, 0, 0.5}};
+    EXPECT_EQ(labelLines("ab  cd", TextAlign::Left, serif, 32, 30, 71, measure), squeezed);
+    const std::vector<TextLine> fits{{"ab  cd", 0, 0, 1}};
+    EXPECT_EQ(labelLines("ab  cd", TextAlign::Left, serif, 32, 60, 71, measure), fits);
 }
 
 } // namespace

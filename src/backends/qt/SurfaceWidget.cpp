@@ -1,12 +1,14 @@
 #include "SurfaceWidget.h"
 
+#include "window/LabelText.h"
 #include "window/Layout.h"
 
 #include "ColourMapping.h"
+#include "QtText.h"
 #include "surface/Colour.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -189,11 +191,17 @@ void SurfaceWidget::paintControl(ControlId id, const QRect& rect, const QRect& c
         p.fillRect(rect, look->background);
         p.setFont(look->font);
         p.setPen(QPen(toQColor(controlText)));
-        // A label high enough for two lines wraps its text; a one-line label
-        // lets a word that the substitute font makes a pixel too wide run
-        // on rather than drop to a line nobody sees.
-        const bool wraps = rect.height() >= 2 * QFontMetrics(look->font).height();
-        p.drawText(rect, int(look->alignment | Qt::AlignTop | (wraps ? Qt::TextWordWrap : 0)), look->text);
+        const QFontMetricsF metrics(look->font);
+        const auto measure = [&](std::string_view text) { return metrics.horizontalAdvance(qs(text)); };
+        for (const TextLine& line : labelLines(look->text, look->align, look->family, look->font.pixelSize(),
+                                               rect.width(), rect.height(), measure)) {
+            p.save();
+            p.translate(rect.left() + line.left, rect.top() + line.top);
+            if (line.squeeze < 1) p.scale(line.squeeze, 1);
+            p.drawText(QRectF(0, 0, metrics.horizontalAdvance(qs(line.text)) + 1, lineHeight(look->family, look->font.pixelSize())),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, qs(line.text));
+            p.restore();
+        }
     }
     p.setClipping(false);
     touch(clip);

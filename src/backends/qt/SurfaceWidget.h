@@ -1,6 +1,7 @@
 #pragma once
 
 #include "surface/ControlId.h"
+#include "window/Layout.h"
 #include "window/PaintedControls.h"
 
 #include <QFont>
@@ -14,15 +15,17 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace tavrolin::qt {
 
 // How a label or the image control looks; where it is and whether it is
 // visible is the core's PaintedControls.
 struct PaintedLook {
-    QString text;
+    std::string text;
     QFont font;
-    Qt::Alignment alignment = Qt::AlignLeft;
+    FontFamily family = FontFamily::TimesNewRoman;
+    TextAlign align = TextAlign::Left;
     QColor background;
     QImage image;   // the image control's bitmap; null for a label
     QImage image2x; // the same drawn at twice the size

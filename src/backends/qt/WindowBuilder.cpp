@@ -88,9 +88,10 @@ Qt::FocusPolicy focusPolicyFor(const ControlRow& c)
 PaintedLook paintedFor(const ControlRow& c)
 {
     PaintedLook p;
-    p.text = qs(c.caption);
+    p.text = std::string(c.caption);
     p.font = fontFor(c.font);
-    p.alignment = c.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    p.family = c.font.value_or(windowLayout().defaultFont).family;
+    p.align = c.align;
     p.background = toQColor(c.background);
     if (c.kind == ControlKind::Image) {
         p.image = axisLabelImage(QStringLiteral(":/tavrolin/sila_skla.bmp"));

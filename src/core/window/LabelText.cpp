@@ -1,0 +1,70 @@
+#include "window/LabelText.h"
+
+#include <cmath>
+
+namespace tavrolin {
+
+namespace {
+
+// The fonts' Windows ascent and descent, in units of 1/2048 em.
+struct Metrics {
+    int ascent, descent;
+};
+Metrics metricsOf(FontFamily family)
+{
+    return family == FontFamily::TimesNewRoman ? Metrics{1825, 443} : Metrics{1854, 434};
+}
+
+std::vector<std::string> wrapped(std::string_view text, double width, const MeasureText& measure)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    bool first = true;
+    for (std::size_t start = 0;;) {
+        const std::size_t blank = text.find(' ', start);
+        const std::string_view word = text.substr(start, blank == std::string_view::npos ? blank : blank - start);
+        std::string tried = first ? std::string(word) : line + ' ' + std::string(word);
+        if (!first && measure(tried) > width) {
+            lines.push_back(line);
+            line = std::string(word);
+        } else {
+            line = std::move(tried);
+        }
+        first = false;
+        if (blank == std::string_view::npos) break;
+        start = blank + 1;
+    }
+    lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+int lineHeight(FontFamily family, double fontPixels)
+{
+    const Metrics m = metricsOf(family);
+    return int(std::ceil(fontPixels * m.ascent / 2048) + std::ceil(fontPixels * m.descent / 2048));
+}
+
+double squeezeToFit(double textWidth, double width) { return textWidth > width && textWidth > 0 ? width / textWidth : 1; }
+
+std::vector<TextLine> labelLines(std::string_view text, TextAlign align, FontFamily family, double fontPixels,
+                                 int width, int height, const MeasureText& measure)
+{
+    const int spacing = lineHeight(family, fontPixels);
+    std::vector<std::string> texts{std::string(text)};
+    if (height >= 2 * spacing && measure(text) > width) texts = wrapped(text, width, measure);
+
+    std::vector<TextLine> lines;
+    int top = 0;
+    for (std::string& t : texts) {
+        const double natural = measure(t);
+        const double squeeze = squeezeToFit(natural, width);
+        const double left = align == TextAlign::Centre ? (width - natural * squeeze) / 2 : 0;
+        lines.push_back({std::move(t), left, top, squeeze});
+        top += spacing;
+    }
+    return lines;
+}
+
+} // namespace tavrolin

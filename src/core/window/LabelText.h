@@ -1,0 +1,41 @@
+#pragma once
+
+#include "window/Layout.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrolin {
+
+// How wide a text is in the toolkit's font, in the pixels it is drawn in.
+using MeasureText = std::function<double(std::string_view)>;
+
+// One line of a painted label, placed in its box: from the box's corner, in
+// the pixels the label is drawn in.
+struct TextLine {
+    std::string text;
+    double left = 0;
+    int top = 0;
+    // Below 1 for a line the font makes wider than the box: it is drawn that
+    // much narrower, whole, rather than cut at the box's edge.
+    double squeeze = 1;
+    bool operator==(const TextLine&) const = default;
+};
+
+// The height of a line of text in a font of this many pixels: its ascent and
+// its descent each rounded up, as Windows sets the originals' lines (Times
+// New Roman and Arial; Liberation has their metrics).
+int lineHeight(FontFamily family, double fontPixels);
+
+// How much narrower a text this wide must be drawn to fit the width.
+double squeezeToFit(double textWidth, double width);
+
+// The label's text in a box of this size: words wrap at the box's width
+// where it has room for two lines; a one-line box keeps the text as it is,
+// blanks and all. Every line stays whole in the box's width.
+std::vector<TextLine> labelLines(std::string_view text, TextAlign align, FontFamily family, double fontPixels,
+                                 int width, int height, const MeasureText& measure);
+
+} // namespace tavrolin
