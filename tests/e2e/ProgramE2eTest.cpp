@@ -298,9 +298,17 @@ void ProgramE2eTest::presentationModeFitsTheSceneToTheScreenAndEscapeReturns()
     view.origin = X::clientOrigin(windowId) + QPoint(int(std::lround((screen.width() - 800 * view.scale) / 2)),
                                                      int(std::lround((screen.height() - 545 * view.scale) / 2)));
     const QRect green = clientRect(ControlId::op1);
-    waitUntil([&](const QImage& s) {
+    const QImage fitted = waitUntil([&](const QImage& s) {
         return s.pixel(view.toScreen(green.right() - 2, green.center().y())) == picture::green;
     });
+    save(fitted, "presentation-start");
+    // A one-line caption that the screen's font makes wider than at 1:1 is
+    // drawn narrower, not cut: no ink in its box's last column.
+    for (ControlId label : {ControlId::labOdrazeného, ControlId::labRelDelka}) {
+        const QRect r = clientRect(label);
+        QVERIFY2(picture::count(fitted, view, QRect(r.right(), r.top(), 1, r.height()), qRgb(0, 0, 0)) == 0,
+                 layoutOf(label).name.data());
+    }
 
     clickOn(ControlId::cmdStart);
     const QImage done = waitForClosingPicture(false);

@@ -47,12 +47,12 @@ TEST(PaintedControls, ALabelWrapsWhereTwoLinesFitAndNoLineRunsPastItsBox)
     EXPECT_EQ(lineHeight(FontFamily::MsSansSerif, 11), 13);
 
     // Two lines fit 72 pixels: the words wrap, each line centred; a word
-    // wider than the box keeps a line of its own, drawn narrower.
-    const std::vector<TextLine> wrapped{
-        {"ab cd", 5, 0, 1}, {"efghijk", 0, 36, 6.0 / 7}, {"l", 25, 72, 1}};
+    // wider than the box keeps a line of its own, drawn narrower, clear of
+    // the box's edge by an eighth of the em.
+    const std::vector<TextLine> wrapped{{"ab cd", 5, 0, 1}, {"efghijk", 2, 36, 0.8}, {"l", 25, 72, 1}};
     EXPECT_EQ(labelLines("ab cd efghijk l", TextAlign::Centre, serif, 32, 60, 72, measure), wrapped);
     // One line only: the text stays whole, blanks and all, narrower.
-    const std::vector<TextLine> squeezed{{"ab  cd", 0, 0, 0.5}};
+    const std::vector<TextLine> squeezed{{"ab  cd", 0, 0, 26.0 / 60}};
     EXPECT_EQ(labelLines("ab  cd", TextAlign::Left, serif, 32, 30, 71, measure), squeezed);
     const std::vector<TextLine> fits{{"ab  cd", 0, 0, 1}};
     EXPECT_EQ(labelLines("ab  cd", TextAlign::Left, serif, 32, 60, 71, measure), fits);

@@ -1,9 +1,11 @@
 #include "GdiSurface.h"
 
 #include "Fonts.h"
+#include "Text.h"
 #include "WindowBuilder.h"
 #include "surface/Colour.h"
 #include "surface/WholePixel.h"
+#include "window/LabelText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,13 +17,25 @@ namespace {
 // GDI works in whole pixels; equal coordinates always give equal pixels.
 int px(float v) { return wholePixel(v); }
 
-bool fitsTwoLines(HDC dc, HFONT font, const RECT& rect)
+// The advance of each character of a line drawn narrower: the glyphs stay as
+// they are, the room between them takes up the squeeze, spread evenly. None
+// for a line drawn as it is.
+std::vector<INT> squeezedAdvances(HDC dc, HFONT font, const std::wstring& text, double squeeze)
 {
+    if (squeeze >= 1 || text.empty()) return {};
+    std::vector<INT> ends(text.size());
     const HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
+    SIZE size{};
+    GetTextExtentExPointW(dc, text.c_str(), int(text.size()), 0, nullptr, ends.data(), &size);
     SelectObject(dc, old);
-    return rect.bottom - rect.top >= 2 * tm.tmHeight;
+    std::vector<INT> advances(text.size());
+    long previous = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const long end = std::lround(ends[i] * squeeze);
+        advances[i] = INT(end - previous);
+        previous = end;
+    }
+    return advances;
 }
 
 struct Canvas {
@@ -187,11 +201,19 @@ void GdiSurface::paintControl(ControlId id, RECT rect, const RECT& clip)
     } else {
         HFONT font = fonts_[indexOf(id)];
         fill(rect, look->background);
-        SelectObject(dc_, font);
         SetTextColor(dc_, toColorRef(controlText.value));
-        // As in the Qt window: only a label high enough for two lines wraps.
-        const UINT wrap = fitsTwoLines(dc_, font, rect) ? DT_WORDBREAK : 0;
-        DrawTextW(dc_, look->text.c_str(), int(look->text.size()), &rect, look->format | wrap | DT_NOPREFIX | DT_TOP);
+        SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+        SelectObject(dc_, font);
+        const auto measure = [&](std::string_view text) { return double(textWidth(dc_, font, widen(text))); };
+        const int width = rect.right - rect.left;
+        for (const TextLine& line : labelLines(look->text, look->align, look->font.family,
+                                               scale_.size(look->font.pixelSize()), width, rect.bottom - rect.top,
+                                               measure)) {
+            const std::wstring text = widen(line.text);
+            const std::vector<INT> advances = squeezedAdvances(dc_, font, text, line.squeeze);
+            ExtTextOutW(dc_, rect.left + int(line.left), rect.top + line.top, 0, nullptr, text.c_str(),
+                        UINT(text.size()), advances.empty() ? nullptr : advances.data());
+        }
     }
     RestoreDC(dc_, saved);
     touch(clip);

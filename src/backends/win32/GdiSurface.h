@@ -16,9 +16,9 @@ namespace tavrolin::win32 {
 // How a label or the image control looks; where it is and whether it is
 // visible is the core's PaintedControls.
 struct PaintedLook {
-    std::wstring text;
+    std::string text;
     FontStyle font{};
-    UINT format = DT_LEFT;
+    TextAlign align = TextAlign::Left;
     COLORREF background = 0;
     // The image drawn for 96 dpi, and for twice that, which looks better
     // from 150 % on; not owned.

@@ -4,6 +4,7 @@
 #include "DpiAwareness.h"
 #include "Fonts.h"
 #include "Text.h"
+#include "window/LabelText.h"
 #include "window/Layout.h"
 #include "window/SceneFit.h"
 
@@ -25,6 +26,33 @@ void setFont(BuiltWindow& built, std::size_t slot, HWND hwnd, const FontStyle& f
     built.fonts[slot] = createFont(font, built.scale);
     SendMessageW(hwnd, WM_SETFONT, WPARAM(built.fonts[slot]), TRUE);
     if (old) DeleteObject(old);
+}
+
+// A text field shows its caption whole at every scale. Where the screen's
+// font makes it wider than the field's text area, the blank margins beside
+// the text give way first, down to a pixel; what is still missing, the font
+// gives, drawn narrower.
+void fitFieldCaption(BuiltWindow& built, std::size_t slot, HWND field, const ControlRow& c)
+{
+    RECT area{}, client{};
+    SendMessageW(field, EM_GETRECT, 0, LPARAM(&area));
+    GetClientRect(field, &client);
+    const std::wstring caption = widen(c.caption);
+    HDC dc = GetDC(field);
+    const int text = textWidth(dc, built.fonts[slot], caption);
+    if (squeezeToFit(text, area.right - area.left) < 1) {
+        const int room = client.right - client.left;
+        const int margin = std::max(1, (room - text) / 2);
+        SendMessageW(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+        if (squeezeToFit(text, room - 2 * margin) < 1) {
+            HFONT old = built.fonts[slot];
+            built.fonts[slot] = narrowedFont(dc, fontOf(c), built.scale, old, caption, room - 2 * margin);
+            SendMessageW(field, WM_SETFONT, WPARAM(built.fonts[slot]), TRUE);
+            SendMessageW(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+            DeleteObject(old);
+        }
+    }
+    ReleaseDC(field, dc);
 }
 
 struct ClassAndStyle {
@@ -134,6 +162,7 @@ void rescaleWindow(BuiltWindow& built, int dpi, POINT origin)
         const POINT at = built.layoutTopLeft[indexOf(c.id)];
         const RECT r = placeOf(built, c, at.x, at.y);
         SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        if (c.kind == ControlKind::TextField) fitFieldCaption(built, indexOf(c.id), hwnd, c);
     }
     built.surface->setScale(scale, canvasSize(scale));
     built.surface->setOrigin(origin);
@@ -169,9 +198,9 @@ void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter
         built.backgrounds[i] = toColorRef(c->background.value);
         if (c->kind == ControlKind::Label || c->kind == ControlKind::Image) {
             PaintedLook p;
-            p.text = widen(c->caption);
+            p.text = std::string(c->caption);
             p.font = fontOf(*c);
-            p.format = c->align == TextAlign::Centre ? DT_CENTER : DT_LEFT;
+            p.align = c->align;
             p.background = built.backgrounds[i];
             if (c->kind == ControlKind::Image) {
                 p.image = built.axisLabel;
@@ -207,6 +236,7 @@ void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter
         built.controls[i] = hwnd;
         built.layoutTopLeft[i] = {c->left, c->top};
         setFont(built, i, hwnd, fontOf(*c));
+        if (c->kind == ControlKind::TextField) fitFieldCaption(built, i, hwnd, *c);
         if (c->kind == ControlKind::ScrollBar) {
             const ScrollRange& r = ws.scroll;
             SCROLLINFO si{sizeof si, SIF_RANGE | SIF_POS | SIF_PAGE, r.minimum, r.maximum, 0, r.value, 0};

@@ -1,5 +1,6 @@
 #include "window/LabelText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavrolin {
@@ -55,11 +56,15 @@ std::vector<TextLine> labelLines(std::string_view text, TextAlign align, FontFam
     std::vector<std::string> texts{std::string(text)};
     if (height >= 2 * spacing && measure(text) > width) texts = wrapped(text, width, measure);
 
+    // A line drawn narrower keeps an eighth of the em free at its end: the
+    // last glyph's ink may reach a little past its advance, and would be cut
+    // at the box's edge.
+    const double room = std::ceil(fontPixels / 8);
     std::vector<TextLine> lines;
     int top = 0;
     for (std::string& t : texts) {
         const double natural = measure(t);
-        const double squeeze = squeezeToFit(natural, width);
+        const double squeeze = natural > width ? squeezeToFit(natural, std::max(1.0, width - room)) : 1;
         const double left = align == TextAlign::Centre ? (width - natural * squeeze) / 2 : 0;
         lines.push_back({std::move(t), left, top, squeeze});
         top += spacing;

@@ -19,7 +19,7 @@ struct TextLine {
     double left = 0;
     int top = 0;
     // Below 1 for a line the font makes wider than the box: it is drawn that
-    // much narrower, whole, rather than cut at the box's edge.
+    // much narrower, whole and clear of the box's edge, rather than cut there.
     double squeeze = 1;
     bool operator==(const TextLine&) const = default;
 };
