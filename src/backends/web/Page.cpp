@@ -51,10 +51,13 @@ EM_JS(void, js_shape, (int dw, int dh), { try { TavrolinPage.shape(dw, dh); } ca
 EM_JS(void, js_flush, (const void* pixels, int width, int height, const void* rects, int count), { try {
     TavrolinPage.flush(pixels, width, height, rects, count);
 } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(void, js_renderLabel, (void* into, int width, int height, const char* text, int family, int pixels, int bold,
-                             int centred, unsigned background, unsigned foreground, double scale), { try {
-    TavrolinPage.renderLabel(into, width, height, UTF8ToString(text), family, pixels, bold !== 0, centred !== 0,
-                             background, foreground, scale);
+EM_JS(double, js_textWidth, (const char* text, int family, double pixels, int bold), { try {
+    return TavrolinPage.textWidth(UTF8ToString(text), family, pixels, bold !== 0);
+} catch (e) { TavrolinPage.caught(e); return 0; } });
+EM_JS(void, js_renderLabel, (void* into, int width, int height, const char* lines, const double* places, int family,
+                             double pixels, int bold, unsigned background, unsigned foreground), { try {
+    TavrolinPage.renderLabel(into, width, height, UTF8ToString(lines).split('\n'), places >> 3, family, pixels,
+                             bold !== 0, background, foreground);
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(char*, js_decimalSeparator, (), { try { return allocateUTF8(TavrolinPage.decimalSeparator()); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_ask, (const char* title, const char* prompt, const char* yes, const char* no), { try {
@@ -191,11 +194,24 @@ void flush(const std::uint32_t* pixels, int width, int height, const std::vector
     js_flush(pixels, width, height, changed.data(), int(changed.size()));
     check();
 }
-void renderLabel(std::uint32_t* into, int width, int height, std::string_view text, const FontStyle& font, bool centred,
-                 Colour background, Colour foreground, double scale)
+double textWidth(std::string_view text, const FontStyle& font, double pixels)
 {
-    js_renderLabel(into, width, height, std::string(text).c_str(), int(font.family), font.pixelSize(), font.bold,
-                   centred, background.value, foreground.value, scale);
+    return checked(js_textWidth(std::string(text).c_str(), int(font.family), pixels, font.bold));
+}
+void renderLabel(std::uint32_t* into, int width, int height, const std::vector<TextLine>& lines, const FontStyle& font,
+                 double pixels, Colour background, Colour foreground)
+{
+    // The lines as one text, a line feed between them (no caption has one),
+    // and their places as three numbers each.
+    std::string texts;
+    std::vector<double> places;
+    for (const TextLine& line : lines) {
+        if (!texts.empty() || !places.empty()) texts += '\n';
+        texts += line.text;
+        places.insert(places.end(), {line.left, double(line.top), line.squeeze});
+    }
+    js_renderLabel(into, width, height, texts.c_str(), places.data(), int(font.family), pixels, font.bold,
+                   background.value, foreground.value);
     check();
 }
 

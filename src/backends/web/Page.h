@@ -1,6 +1,7 @@
 #pragma once
 
 #include "surface/Colour.h"
+#include "window/LabelText.h"
 #include "window/Layout.h"
 #include "window/PaintedControls.h"
 #include "window/SceneFit.h"
@@ -54,8 +55,13 @@ void move(ControlId id, int left, int top);
 void shape(int deviceWidth, int deviceHeight);
 // Puts the rectangles of the drawing's pixels on the screen.
 void flush(const std::uint32_t* pixels, int width, int height, const std::vector<PixelRect>& changed);
-void renderLabel(std::uint32_t* into, int width, int height, std::string_view text, const FontStyle& font, bool centred,
-                 Colour background, Colour foreground, double scale);
+// How wide the text is in the font at this many device pixels, in device
+// pixels.
+double textWidth(std::string_view text, const FontStyle& font, double pixels);
+// A label's lines in the font at this many device pixels, on its background:
+// device pixels written into memory the program gave.
+void renderLabel(std::uint32_t* into, int width, int height, const std::vector<TextLine>& lines, const FontStyle& font,
+                 double pixels, Colour background, Colour foreground);
 
 std::string decimalSeparator();
 

@@ -73,9 +73,12 @@ void WebBackend::renderLooks(const PaintedControls& painted)
         look = {std::vector<Rgba>(std::size_t(std::max(rect.width, 0)) * std::size_t(std::max(rect.height, 0))),
                 rect.width, rect.height};
         if (look.rgba.empty()) continue;
-        page::renderLabel(look.rgba.data(), rect.width, rect.height, row.caption,
-                          row.font.value_or(windowLayout().defaultFont), row.align == TextAlign::Centre, row.background,
-                          controlText, canvas_.scale());
+        const FontStyle font = row.font.value_or(windowLayout().defaultFont);
+        const double pixels = font.pixelSize() * canvas_.scale();
+        const auto measure = [&](std::string_view text) { return page::textWidth(text, font, pixels); };
+        page::renderLabel(look.rgba.data(), rect.width, rect.height,
+                          labelLines(row.caption, row.align, font.family, pixels, rect.width, rect.height, measure),
+                          font, pixels, row.background, controlText);
     }
 }
 

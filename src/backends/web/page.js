@@ -34,6 +34,7 @@ var TavrolinPage = (function () {
     // 0x00BBGGRR
     return 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
   }
+  var measurer = document.createElement('canvas').getContext('2d');
   function fontOf(family, pixels, bold) {
     // The page's own fonts where the Windows ones are absent.
     var families = family === 0
@@ -409,9 +410,14 @@ var TavrolinPage = (function () {
       var r = HEAP32.subarray(rects >> 2, (rects >> 2) + 4 * count);
       for (var i = 0; i < 4 * count; i += 4) context.putImageData(image, 0, 0, r[i], r[i + 1], r[i + 2], r[i + 3]);
     },
-    // A label's text in its font, on its background, as device pixels for
-    // the drawing: written into memory the program gave.
-    renderLabel: function (into, width, height, text, family, pixels, bold, centred, background, foreground, scale) {
+    textWidth: function (text, family, pixels, bold) {
+      measurer.font = fontOf(family, pixels, bold);
+      return measurer.measureText(text).width;
+    },
+    // A label's lines in its font, on its background, as device pixels for
+    // the drawing: written into memory the program gave. Each line has its
+    // left, top and horizontal squeeze at places, places + 1, places + 2.
+    renderLabel: function (into, width, height, lines, places, family, pixels, bold, background, foreground) {
       var off = document.createElement('canvas');
       off.width = width;
       off.height = height;
@@ -419,27 +425,13 @@ var TavrolinPage = (function () {
       g.fillStyle = css(background);
       g.fillRect(0, 0, width, height);
       g.fillStyle = css(foreground);
-      g.font = fontOf(family, pixels * scale, bold);
+      g.font = fontOf(family, pixels, bold);
       g.textBaseline = 'top';
-      g.textAlign = centred ? 'center' : 'left';
-      // Words wrap at the label's width where it has room for more than one
-      // line, as the desktop's labels do; a one-line label keeps its text
-      // as it is, blanks and all, cut at its edge.
-      var lineHeight = Math.round(pixels * scale * 1.15);
-      var lines = [text];
-      if (height >= 2 * lineHeight && g.measureText(text).width > width) {
-        lines = [];
-        var line = '';
-        text.split(' ').forEach(function (word) {
-          var tried = line === '' ? word : line + ' ' + word;
-          if (line !== '' && g.measureText(tried).width > width) { lines.push(line); line = word; }
-          else line = tried;
-        });
-        lines.push(line);
-      }
-      // A line that an engine's font makes a little wider than the box is
-      // drawn a little narrower, rather than cut.
-      lines.forEach(function (l, i) { g.fillText(l, centred ? width / 2 : 0, i * lineHeight, width); });
+      lines.forEach(function (line, i) {
+        var at = places + 3 * i;
+        g.setTransform(HEAPF64[at + 2], 0, 0, 1, HEAPF64[at], HEAPF64[at + 1]);
+        g.fillText(line, 0, 0);
+      });
       HEAPU8.set(g.getImageData(0, 0, width, height).data, into);
     },
 
