@@ -23,22 +23,35 @@ namespace tavrolin::qt {
 
 namespace {
 
-// The question has only Yes and No: like the Windows Yes/No box, it stays
-// until one of them is chosen, whatever Escape or the title bar's close do.
+// The question has only Yes and No. Escape and the title bar's close end it
+// without an answer only where the question allows; otherwise, like the
+// Windows Yes/No box, it stays until a button is chosen.
 class YesNoBox : public QMessageBox {
 public:
-    using QMessageBox::QMessageBox;
+    YesNoBox(const tavrolin::Question& question, QWidget* parent)
+        : QMessageBox(QMessageBox::NoIcon, qs(question.title), qs(question.prompt),
+                      QMessageBox::Yes | QMessageBox::No, parent),
+          dismissible_(question.dismissible)
+    {
+        button(QMessageBox::Yes)->setText(qs(question.yes));
+        button(QMessageBox::No)->setText(qs(question.no));
+        setDefaultButton(question.byDefault == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        if (event->matches(QKeySequence::Cancel)) return;
+        if (event->matches(QKeySequence::Cancel)) {
+            if (dismissible_) done(QMessageBox::Cancel);
+            return;
+        }
         QMessageBox::keyPressEvent(event);
     }
     void closeEvent(QCloseEvent* event) override
     {
         if (!answered_) {
             event->ignore();
+            if (dismissible_) done(QMessageBox::Cancel);
             return;
         }
         QMessageBox::closeEvent(event);
@@ -50,6 +63,7 @@ protected:
     }
 
 private:
+    const bool dismissible_;
     bool answered_ = false;
 };
 
@@ -105,11 +119,7 @@ void QtBackend::waitUntil(Time deadline) { wait_(std::max(Time{0}, deadline - no
 
 Answer QtBackend::askYesNo(const Question& question)
 {
-    YesNoBox box(QMessageBox::NoIcon, qs(question.title), qs(question.prompt), QMessageBox::Yes | QMessageBox::No,
-                 &surface_);
-    box.button(QMessageBox::Yes)->setText(qs(question.yes));
-    box.button(QMessageBox::No)->setText(qs(question.no));
-    box.setDefaultButton(QMessageBox::Yes);
+    YesNoBox box(question, &surface_);
     const int answer = box.exec();
     if (answer == QMessageBox::Yes) return Answer::Yes;
     if (answer == QMessageBox::No) return Answer::No;

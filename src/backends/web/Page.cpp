@@ -60,8 +60,10 @@ EM_JS(void, js_renderLabel, (void* into, int width, int height, const char* line
                              bold !== 0, background, foreground);
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(char*, js_decimalSeparator, (), { try { return allocateUTF8(TavrolinPage.decimalSeparator()); } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(void, js_ask, (const char* title, const char* prompt, const char* yes, const char* no), { try {
-    TavrolinPage.ask(UTF8ToString(title), UTF8ToString(prompt), UTF8ToString(yes), UTF8ToString(no));
+EM_JS(void, js_ask, (const char* title, const char* prompt, const char* yes, const char* no, int focused,
+                    int dismissible), { try {
+    TavrolinPage.ask(UTF8ToString(title), UTF8ToString(prompt), UTF8ToString(yes), UTF8ToString(no), focused,
+                     dismissible !== 0);
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(int, js_answer, (), { try { return TavrolinPage.answer(); } catch (e) { TavrolinPage.caught(e); } });
 EM_ASYNC_JS(void, js_waitUntil, (double deadline), { await TavrolinPage.until(deadline); });
@@ -217,9 +219,10 @@ void renderLabel(std::uint32_t* into, int width, int height, const std::vector<T
 
 std::string decimalSeparator() { return checked(owned(js_decimalSeparator())); }
 
-void ask(std::string_view title, std::string_view prompt, std::string_view yes, std::string_view no)
+void ask(const Question& question)
 {
-    js_ask(std::string(title).c_str(), std::string(prompt).c_str(), std::string(yes).c_str(), std::string(no).c_str());
+    js_ask(std::string(question.title).c_str(), std::string(question.prompt).c_str(), std::string(question.yes).c_str(),
+           std::string(question.no).c_str(), question.byDefault == Answer::No ? 1 : 0, question.dismissible);
     check();
 }
 int answer() { return checked(js_answer()); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "surface/Backend.h"
 #include "surface/Colour.h"
 #include "window/LabelText.h"
 #include "window/Layout.h"
@@ -65,8 +66,9 @@ void renderLabel(std::uint32_t* into, int width, int height, const std::vector<T
 
 std::string decimalSeparator();
 
-void ask(std::string_view title, std::string_view prompt, std::string_view yes, std::string_view no);
-// -1 while unanswered, 0 Yes, 1 No.
+// Opens the question; answer() is -1 until it is answered, then 0 for yes,
+// 1 for no, 2 for a question dismissed.
+void ask(const Question& question);
 int answer();
 
 // Returns, the browser's loop having run meanwhile, at a time of

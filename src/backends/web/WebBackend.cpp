@@ -138,7 +138,7 @@ void WebBackend::waitUntil(Time deadline)
 
 Answer WebBackend::askYesNo(const Question& question)
 {
-    page::ask(question.title, question.prompt, question.yes, question.no);
+    page::ask(question);
     // The page answers from its own events; the run waits here without
     // holding the browser up.
     int answer;

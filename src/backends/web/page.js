@@ -181,7 +181,9 @@ var TavrolinPage = (function () {
     if (!ended) Module._tavrolin_reshape();
   }
 
-  function makeDialog(title, text, buttons, onAnswer) {
+  // A modal box; onAnswer gets the index of the button chosen, or, where the
+  // box may be dismissed, the number of buttons for Escape.
+  function makeDialog(title, text, buttons, onAnswer, focused, dismissible) {
     var dialog = document.createElement('dialog');
     dialog.className = 'box';
     dialog.setAttribute('aria-label', title);
@@ -198,16 +200,19 @@ var TavrolinPage = (function () {
       var button = document.createElement('button');
       button.type = 'button';
       button.textContent = caption;
-      button.addEventListener('click', function () {
-        dialog.close();
-        dialog.remove();
-        openDialog = null;
-        onAnswer(i);
-      });
+      button.addEventListener('click', function () { closeWith(i); });
       row.append(button);
     });
-    // Like the desktop's box, it stays until a button is chosen.
-    dialog.addEventListener('cancel', function (event) { event.preventDefault(); });
+    function closeWith(i) {
+      dialog.close();
+      dialog.remove();
+      openDialog = null;
+      onAnswer(i);
+    }
+    dialog.addEventListener('cancel', function (event) {
+      event.preventDefault();
+      if (dismissible) closeWith(buttons.length);
+    });
     document.body.append(dialog);
     openDialog = dialog;
     if (typeof dialog.showModal === 'function') {
@@ -222,7 +227,7 @@ var TavrolinPage = (function () {
       dialog.setAttribute('open', '');
       dialog.close = function () { veil.remove(); dialog.removeAttribute('open'); };
     }
-    row.firstChild.focus();
+    row.children[focused].focus();
     return dialog;
   }
 
@@ -450,9 +455,9 @@ var TavrolinPage = (function () {
       return ',';
     },
 
-    ask: function (title, prompt, yes, no) {
+    ask: function (title, prompt, yes, no, focused, dismissible) {
       answer = -1;
-      makeDialog(title, prompt, [yes, no], function (i) { answer = i; });
+      makeDialog(title, prompt, [yes, no], function (i) { answer = i; }, focused, dismissible);
     },
     answer: function () { return answer; },
 
@@ -572,7 +577,7 @@ var TavrolinPage = (function () {
     failure: function (title, text, endMessage) {
       var self = this;
       ended = true;
-      makeDialog(title, text, ['OK'], function () { self.end(endMessage); });
+      makeDialog(title, text, ['OK'], function () { self.end(endMessage); }, 0, false);
     },
   };
 })();

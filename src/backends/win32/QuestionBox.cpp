@@ -1,5 +1,7 @@
 #include "QuestionBox.h"
 
+#include "Text.h"
+
 namespace tavrolin::win32 {
 
 namespace {
@@ -9,15 +11,18 @@ thread_local WNDPROC boxProc = nullptr;
 // The captions, while the box asks.
 thread_local const wchar_t* yesCaption = nullptr;
 thread_local const wchar_t* noCaption = nullptr;
+thread_local bool dismissible = false;
 
-// The question has only Yes and No: it stays until one is chosen. Windows'
-// own Yes/No box ignores Escape and the title bar's close; wine's takes them
-// as Cancel, so the box is told to ignore them everywhere.
+// Windows' own Yes/No box ignores Escape and the title bar's close; wine's
+// takes them as Cancel. So the box is told what to do with them: end
+// without an answer where the question allows, or nothing.
 LRESULT CALLBACK onlyYesOrNo(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if ((message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) ||
-        (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) || message == WM_CLOSE)
+        (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) || message == WM_CLOSE) {
+        if (dismissible) EndDialog(box, IDCANCEL);
         return 0;
+    }
     return CallWindowProcW(boxProc, box, message, wParam, lParam);
 }
 
@@ -39,13 +44,16 @@ LRESULT CALLBACK renameButtons(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-int askQuestion(HWND owner, const std::wstring& prompt, const std::wstring& title, const std::wstring& yes,
-                const std::wstring& no)
+int askQuestion(HWND owner, const Question& question)
 {
+    const std::wstring yes = widen(question.yes), no = widen(question.no);
     yesCaption = yes.c_str();
     noCaption = no.c_str();
+    dismissible = question.dismissible;
     hook = SetWindowsHookExW(WH_CBT, renameButtons, nullptr, GetCurrentThreadId());
-    const int answer = MessageBoxW(owner, prompt.c_str(), title.c_str(), MB_YESNO | MB_DEFBUTTON1);
+    const UINT byDefault = question.byDefault == Answer::No ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
+    const int answer =
+        MessageBoxW(owner, widen(question.prompt).c_str(), widen(question.title).c_str(), MB_YESNO | byDefault);
     if (hook) {
         UnhookWindowsHookEx(hook);
         hook = nullptr;

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <windows.h>
+#include "surface/Backend.h"
 
-#include <string>
+#include <windows.h>
 
 namespace tavrolin::win32 {
 
-// A modal Yes/No message box without an icon, Yes the default, whose buttons
-// have the captions given whatever the language of Windows. Returns IDYES or
-// IDNO.
-int askQuestion(HWND owner, const std::wstring& prompt, const std::wstring& title, const std::wstring& yes,
-                const std::wstring& no);
+// The question as a modal Yes/No message box without an icon, whose buttons
+// have the question's captions whatever the language of Windows. Returns
+// IDYES, IDNO, or IDCANCEL for a question dismissed.
+int askQuestion(HWND owner, const Question& question);
 
 } // namespace tavrolin::win32

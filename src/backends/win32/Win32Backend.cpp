@@ -76,8 +76,7 @@ void Win32Backend::waitUntil(Time deadline) { wait_(std::max(Time{0}, deadline -
 
 Answer Win32Backend::askYesNo(const Question& question)
 {
-    switch (askQuestion(built_.window, widen(question.prompt), widen(question.title), widen(question.yes),
-                        widen(question.no))) {
+    switch (askQuestion(built_.window, question)) {
     case IDYES:
         return Answer::Yes;
     case IDNO:

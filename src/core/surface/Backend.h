@@ -12,9 +12,15 @@
 
 namespace tavrolin {
 
-// A question as every backend shows it, in the program's words.
+// A question as every backend shows it, in the program's words: the yes
+// button first, the no button beside it.
 struct Question {
     std::string_view title, prompt, yes, no;
+    // The answer Enter gives: its button has the focus as the box opens.
+    Answer byDefault = Answer::Yes;
+    // Whether Escape or the box's close button may end it without an
+    // answer (Answer::Other); if not, it stays until a button is chosen.
+    bool dismissible = false;
 };
 constexpr std::string_view yesCaption = "Ano";
 constexpr std::string_view noCaption = "Ne";
@@ -57,8 +63,7 @@ public:
     // meanwhile, the user's input held.
     virtual void waitUntil(Time deadline) = 0;
 
-    // The modal question: its yes button chosen by Enter, the no button
-    // beside it; it stays until one of the two is chosen.
+    // The modal question, as the question says.
     virtual Answer askYesNo(const Question& question) = 0;
     // The failure box; the program ends after it.
     virtual void showFailure(std::string_view title, std::string_view text) = 0;

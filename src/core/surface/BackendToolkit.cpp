@@ -138,7 +138,8 @@ Answer BackendToolkit::askYesNo(std::string_view prompt)
     backend_.flush();
     // However long the question stays, the run goes on with a whole pause.
     deadlines_.start();
-    return backend_.askYesNo({windowLayout().title, prompt, yesCaption, noCaption});
+    // Enter says yes, and only a button's answer ends the question.
+    return backend_.askYesNo({windowLayout().title, prompt, yesCaption, noCaption, Answer::Yes, false});
 }
 
 std::string BackendToolkit::textFromInteger(std::int16_t value) { return tavrolin::textFromInteger(value); }
