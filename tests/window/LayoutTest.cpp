@@ -46,5 +46,18 @@ TEST(Layout, CaptionsKeepTheirBlanks)
     EXPECT_TRUE(windowCaption().starts_with("Tavrolin - "));
 }
 
+// The scroll bar's steps, for the Windows program's scroll bar and the
+// page's slider alike, stay within its range.
+TEST(Layout, ScrollStepsStayWithinTheRange)
+{
+    const ScrollRange range{1, 30, 1, 2, 5};
+    EXPECT_EQ(scrolled(range, 5, ScrollStep::LineOn), 7);
+    EXPECT_EQ(scrolled(range, 2, ScrollStep::LineBack), 1);
+    EXPECT_EQ(scrolled(range, 10, ScrollStep::PageBack), 5);
+    EXPECT_EQ(scrolled(range, 28, ScrollStep::PageOn), 30);
+    EXPECT_EQ(scrolled(range, 17, ScrollStep::First), 1);
+    EXPECT_EQ(scrolled(range, 17, ScrollStep::Last), 30);
+}
+
 } // namespace
 } // namespace tavrolin

@@ -29,6 +29,14 @@ EMSCRIPTEN_KEEPALIVE void tavrolin_deliver_held() { program().deliverHeldInput()
 
 EMSCRIPTEN_KEEPALIVE void tavrolin_reshape() { program().reshape(); }
 
+// The slider's value after a step (a ScrollStep) from the value given.
+EMSCRIPTEN_KEEPALIVE int tavrolin_scrolled(int value, int step)
+{
+    using tavrolin::ScrollStep;
+    if (step < int(ScrollStep::LineBack) || step > int(ScrollStep::Last)) return value;
+    return tavrolin::scrolled(tavrolin::windowLayout().scroll, value, ScrollStep(step));
+}
+
 } // extern "C"
 
 int main()

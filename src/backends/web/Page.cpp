@@ -22,14 +22,13 @@ EM_JS(double, js_scale, (), { try { return TavrolinPage.scale(); } catch (e) { T
 EM_JS(void, js_addControl, (int index, int kind, int container, const char* name, const char* caption, int left,
                             int top, int width, int height, int family, int pixels, int bold, unsigned background,
                             int visible, int tabIndex, int tabStop, int minimum, int maximum, int value,
-                            int smallChange, int largeChange, int captionIndent, int captionPadding,
+                            int captionIndent, int captionPadding,
                             const char* accessibleName, const char* accessibleDescription), { try {
     TavrolinPage.addControl({index: index, kind: kind, container: container, name: UTF8ToString(name),
                              caption: UTF8ToString(caption), left: left, top: top, width: width, height: height,
                              family: family, pixels: pixels, bold: bold !== 0, background: background,
                              visible: visible !== 0, tabIndex: tabIndex, tabStop: tabStop !== 0,
                              minimum: minimum, maximum: maximum, value: value,
-                             smallChange: smallChange, largeChange: largeChange,
                              captionIndent: captionIndent, captionPadding: captionPadding,
                              accessibleName: UTF8ToString(accessibleName),
                              accessibleDescription: UTF8ToString(accessibleDescription)});
@@ -140,8 +139,8 @@ void addControl(const ControlRow& row, const FontStyle& font, std::string_view a
     js_addControl(index(row.id), int(row.kind), index(row.container), std::string(row.name).c_str(),
                   std::string(row.caption).c_str(), row.left, row.top, row.width, row.height, int(font.family),
                   font.pixelSize(), font.bold, row.background.value, row.visibleAtStart, row.tabIndex, row.tabStop,
-                  range.minimum, range.maximum, range.value, range.smallChange, range.largeChange, frameCaptionIndent,
-                  frameCaptionPadding, std::string(accessibleName).c_str(), std::string(accessibleDescription).c_str());
+                  range.minimum, range.maximum, range.value, frameCaptionIndent, frameCaptionPadding,
+                  std::string(accessibleName).c_str(), std::string(accessibleDescription).c_str());
     check();
 }
 void orderTabs()

@@ -151,17 +151,12 @@ var TavrolinPage = (function () {
       stepSlider(target, key);
     }
   }
-  // A key on the slider moves it by the layout's steps, as the desktop's
-  // scroll bar moves; true if the key is one of the slider's.
+  // A key on the slider moves it as the program steps its scroll bar; true
+  // if the key is one of the slider's.
+  var sliderSteps = { ArrowLeft: 0, ArrowDown: 0, ArrowRight: 1, ArrowUp: 1, PageDown: 2, PageUp: 3, Home: 4, End: 5 };
   function stepSlider(slider, key) {
-    var steps = { ArrowRight: 'small', ArrowUp: 'small', ArrowLeft: '-small', ArrowDown: '-small',
-                  PageUp: 'large', PageDown: '-large' };
-    var min = Number(slider.min), max = Number(slider.max), value = Number(slider.value);
-    if (key === 'Home') value = min;
-    else if (key === 'End') value = max;
-    else if (steps[key]) value += (steps[key][0] === '-' ? -1 : 1) * Number(slider.dataset[steps[key].replace('-', '')]);
-    else return false;
-    value = Math.max(min, Math.min(max, value));
+    if (!(key in sliderSteps)) return false;
+    var value = Module._tavrolin_scrolled(Number(slider.value), sliderSteps[key]);
     if (value !== Number(slider.value)) {
       slider.value = String(value);
       slider.dispatchEvent(new Event('change', { bubbles: true }));
@@ -346,8 +341,6 @@ var TavrolinPage = (function () {
         element.max = String(row.maximum);
         element.step = '1';
         element.value = String(row.value);
-        element.dataset.small = String(row.smallChange);
-        element.dataset.large = String(row.largeChange);
         element.addEventListener('keydown', function (event) {
           if (!event.ctrlKey && !event.metaKey && !event.altKey && stepSlider(element, event.key)) event.preventDefault();
         });

@@ -214,31 +214,15 @@ void Program::onScroll(HWND bar, int request, int thumb)
     const int old = GetScrollPos(bar, SB_CTL);
     int value = old;
     switch (request) {
-    case SB_LINELEFT:
-        value -= r.smallChange;
-        break;
-    case SB_LINERIGHT:
-        value += r.smallChange;
-        break;
-    case SB_PAGELEFT:
-        value -= r.largeChange;
-        break;
-    case SB_PAGERIGHT:
-        value += r.largeChange;
-        break;
-    case SB_LEFT:
-        value = r.minimum;
-        break;
-    case SB_RIGHT:
-        value = r.maximum;
-        break;
-    case SB_THUMBPOSITION:
-        value = thumb;
-        break; // a dragged thumb counts when released
-    default:
-        return;
+    case SB_LINELEFT: value = scrolled(r, old, ScrollStep::LineBack); break;
+    case SB_LINERIGHT: value = scrolled(r, old, ScrollStep::LineOn); break;
+    case SB_PAGELEFT: value = scrolled(r, old, ScrollStep::PageBack); break;
+    case SB_PAGERIGHT: value = scrolled(r, old, ScrollStep::PageOn); break;
+    case SB_LEFT: value = scrolled(r, old, ScrollStep::First); break;
+    case SB_RIGHT: value = scrolled(r, old, ScrollStep::Last); break;
+    case SB_THUMBPOSITION: value = std::clamp(thumb, r.minimum, r.maximum); break; // a dragged thumb counts when released
+    default: return;
     }
-    value = std::clamp(value, r.minimum, r.maximum);
     if (value == old) return;
     SetScrollPos(bar, SB_CTL, value, TRUE);
     post(id, Event::Change);

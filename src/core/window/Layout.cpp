@@ -1,5 +1,7 @@
 #include "window/Layout.h"
 
+#include <algorithm>
+
 #include <array>
 #include <cmath>
 #include <stdexcept>
@@ -100,5 +102,18 @@ const ControlRow& layoutOf(ControlId id)
 std::string_view controlName(ControlId id) { return id == ControlId::Tavrolin ? window.title : layoutOf(id).name; }
 
 std::string_view windowCaption() { return caption; }
+
+int scrolled(const ScrollRange& range, int value, ScrollStep step)
+{
+    switch (step) {
+    case ScrollStep::LineBack: value -= range.smallChange; break;
+    case ScrollStep::LineOn: value += range.smallChange; break;
+    case ScrollStep::PageBack: value -= range.largeChange; break;
+    case ScrollStep::PageOn: value += range.largeChange; break;
+    case ScrollStep::First: value = range.minimum; break;
+    case ScrollStep::Last: value = range.maximum; break;
+    }
+    return std::clamp(value, range.minimum, range.maximum);
+}
 
 } // namespace tavrolin

@@ -46,6 +46,12 @@ struct ScrollRange {
     int minimum, maximum, value, smallChange, largeChange;
 };
 
+// A step of the scroll bar, as its arrows, a click beside its thumb or the
+// keyboard ask for it.
+enum class ScrollStep { LineBack, LineOn, PageBack, PageOn, First, Last };
+// The value after the step, within the range.
+int scrolled(const ScrollRange& range, int value, ScrollStep step);
+
 struct WindowLayout {
     std::string_view title;
     int clientWidth, clientHeight;
