@@ -35,7 +35,8 @@ TEST(Layout, OptionButtonsLieInsideTheirFrames)
 TEST(Layout, FontsAreSizedInPixelsAt96Dpi)
 {
     const std::pair<double, int> sizes[] = {{8.25, 11}, {9.75, 13}, {12, 16}, {14.25, 19}, {15.75, 21}, {24, 32}};
-    for (auto [points, pixels] : sizes) EXPECT_EQ((FontStyle{FontFamily::TimesNewRoman, points, true}).pixelSize(), pixels);
+    for (auto [points, pixels] : sizes)
+        EXPECT_EQ((FontStyle{FontFamily::TimesNewRoman, points, true}).pixelSize(), pixels);
 }
 
 TEST(Layout, CaptionsKeepTheirBlanks)

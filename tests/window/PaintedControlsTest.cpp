@@ -1,7 +1,7 @@
+#include "window/PaintedControls.h"
 #include "surface/Failure.h"
 #include "window/LabelText.h"
 #include "window/Layout.h"
-#include "window/PaintedControls.h"
 
 #include <gtest/gtest.h>
 

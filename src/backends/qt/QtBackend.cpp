@@ -29,8 +29,8 @@ namespace {
 class YesNoBox : public QMessageBox {
 public:
     YesNoBox(const tavrolin::Question& question, QWidget* parent)
-        : QMessageBox(QMessageBox::NoIcon, qs(question.title), qs(question.prompt),
-                      QMessageBox::Yes | QMessageBox::No, parent),
+        : QMessageBox(QMessageBox::NoIcon, qs(question.title), qs(question.prompt), QMessageBox::Yes | QMessageBox::No,
+                      parent),
           dismissible_(question.dismissible)
     {
         button(QMessageBox::Yes)->setText(qs(question.yes));

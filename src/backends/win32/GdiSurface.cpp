@@ -206,9 +206,9 @@ void GdiSurface::paintControl(ControlId id, RECT rect, const RECT& clip)
         SelectObject(dc_, font);
         const auto measure = [&](std::string_view text) { return double(textWidth(dc_, font, widen(text))); };
         const int width = rect.right - rect.left;
-        for (const TextLine& line : labelLines(look->text, look->align, look->font.family,
-                                               scale_.size(look->font.pixelSize()), width, rect.bottom - rect.top,
-                                               measure)) {
+        for (const TextLine& line :
+             labelLines(look->text, look->align, look->font.family, scale_.size(look->font.pixelSize()), width,
+                        rect.bottom - rect.top, measure)) {
             const std::wstring text = widen(line.text);
             const std::vector<INT> advances = squeezedAdvances(dc_, font, text, line.squeeze);
             ExtTextOutW(dc_, rect.left + int(line.left), rect.top + line.top, 0, nullptr, text.c_str(),

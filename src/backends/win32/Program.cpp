@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace tavrolin::win32 {
 
@@ -206,22 +207,26 @@ void Program::onCommand(WPARAM wParam, LPARAM lParam)
     if (from && built_.controlOf(from, id) && session_.window().handles(id, Event::Click)) post(id, Event::Click);
 }
 
+namespace {
+
+// The scroll bar's requests that step it.
+constexpr std::pair<int, ScrollStep> scrollSteps[] = {
+    {SB_LINELEFT, ScrollStep::LineBack}, {SB_LINERIGHT, ScrollStep::LineOn}, {SB_PAGELEFT, ScrollStep::PageBack},
+    {SB_PAGERIGHT, ScrollStep::PageOn},  {SB_LEFT, ScrollStep::First},       {SB_RIGHT, ScrollStep::Last}};
+
+} // namespace
+
 void Program::onScroll(HWND bar, int request, int thumb)
 {
     ControlId id;
     if (!built_.controlOf(bar, id)) return;
     const ScrollRange& r = windowLayout().scroll;
     const int old = GetScrollPos(bar, SB_CTL);
-    int value = old;
-    switch (request) {
-    case SB_LINELEFT: value = scrolled(r, old, ScrollStep::LineBack); break;
-    case SB_LINERIGHT: value = scrolled(r, old, ScrollStep::LineOn); break;
-    case SB_PAGELEFT: value = scrolled(r, old, ScrollStep::PageBack); break;
-    case SB_PAGERIGHT: value = scrolled(r, old, ScrollStep::PageOn); break;
-    case SB_LEFT: value = scrolled(r, old, ScrollStep::First); break;
-    case SB_RIGHT: value = scrolled(r, old, ScrollStep::Last); break;
-    case SB_THUMBPOSITION: value = std::clamp(thumb, r.minimum, r.maximum); break; // a dragged thumb counts when released
-    default: return;
+    int value = std::clamp(thumb, r.minimum, r.maximum); // a dragged thumb counts when released
+    if (request != SB_THUMBPOSITION) {
+        const auto step = std::ranges::find(scrollSteps, request, &std::pair<int, ScrollStep>::first);
+        if (step == std::end(scrollSteps)) return;
+        value = scrolled(r, old, step->second);
     }
     if (value == old) return;
     SetScrollPos(bar, SB_CTL, value, TRUE);

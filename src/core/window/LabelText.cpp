@@ -47,7 +47,10 @@ int lineHeight(FontFamily family, double fontPixels)
     return int(std::ceil(fontPixels * m.ascent / 2048) + std::ceil(fontPixels * m.descent / 2048));
 }
 
-double squeezeToFit(double textWidth, double width) { return textWidth > width && textWidth > 0 ? width / textWidth : 1; }
+double squeezeToFit(double textWidth, double width)
+{
+    return textWidth > width && textWidth > 0 ? width / textWidth : 1;
+}
 
 std::vector<TextLine> labelLines(std::string_view text, TextAlign align, FontFamily family, double fontPixels,
                                  int width, int height, const MeasureText& measure)

@@ -68,12 +68,7 @@ constexpr std::array<ControlRow, controlCount - 1> controls{{
 // clang-format on
 
 constexpr WindowLayout window{
-    "Tavrolin",
-    792, 516,
-    colSilver, windowForeground,
-    {FontFamily::MsSansSerif, 8.25, false},
-    {1, 30, 1, 1, 1},
-    19, 68,
+    "Tavrolin", 792, 516, colSilver, windowForeground, {FontFamily::MsSansSerif, 8.25, false}, {1, 30, 1, 1, 1}, 19, 68,
 };
 
 // The program name, " - " and the address of the program's web site.
@@ -106,12 +101,24 @@ std::string_view windowCaption() { return caption; }
 int scrolled(const ScrollRange& range, int value, ScrollStep step)
 {
     switch (step) {
-    case ScrollStep::LineBack: value -= range.smallChange; break;
-    case ScrollStep::LineOn: value += range.smallChange; break;
-    case ScrollStep::PageBack: value -= range.largeChange; break;
-    case ScrollStep::PageOn: value += range.largeChange; break;
-    case ScrollStep::First: value = range.minimum; break;
-    case ScrollStep::Last: value = range.maximum; break;
+    case ScrollStep::LineBack:
+        value -= range.smallChange;
+        break;
+    case ScrollStep::LineOn:
+        value += range.smallChange;
+        break;
+    case ScrollStep::PageBack:
+        value -= range.largeChange;
+        break;
+    case ScrollStep::PageOn:
+        value += range.largeChange;
+        break;
+    case ScrollStep::First:
+        value = range.minimum;
+        break;
+    case ScrollStep::Last:
+        value = range.maximum;
+        break;
     }
     return std::clamp(value, range.minimum, range.maximum);
 }
