@@ -88,7 +88,9 @@ function explainingFailures(session, log) {
 // the middle of most suite runs: WebKit's own crash (SIGILL) under a call
 // of the page's script, or glibc finding its heap corrupted. Drawn in
 // memory, it never did. The page's pixels are the same either way.
-const browserArgs = ['--automation', '--enable-2d-canvas-acceleration=false'];
+// (bench/canvas_pace.mjs compares the two: TAVROLIN_WEBKIT_GPU_CANVAS=1.)
+const browserArgs = ['--automation',
+                     `--enable-2d-canvas-acceleration=${process.env.TAVROLIN_WEBKIT_GPU_CANVAS === '1'}`];
 
 export async function launchWebKit() {
   if (!process.env.DISPLAY) throw new Error('WebKit needs a display: run the tests under tests/e2e/with-display.sh');
