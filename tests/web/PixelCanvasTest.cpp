@@ -152,14 +152,18 @@ TEST(PixelCanvasReshape, KeepsThePictureAtTheNewScale)
 // redrawn every step).
 TEST(PixelCanvasChanges, CoverEveryChangedPixelAndLittleMore)
 {
-    // A ray to the plate's bottom surface, which moves down a pixel a step.
+    // The rays by way of the plate's bottom surface, a V, which moves down a
+    // pixel a step.
     PixelCanvas canvas(800, 600, 2.0, silver);
     canvas.drawLine(10, 20, 390, 290, 1, ink);
+    canvas.drawLine(390, 290, 770, 20, 1, ink);
     canvas.drawLine(10, 250, 390, 250, 1, ink);
     canvas.takeChanged();
     const std::vector<Rgba> before(canvas.pixels(), canvas.pixels() + 800 * 600);
     canvas.drawLine(10, 20, 390, 290, 1, silver);
+    canvas.drawLine(390, 290, 770, 20, 1, silver);
     canvas.drawLine(10, 20, 390, 291, 1, ink);
+    canvas.drawLine(390, 291, 770, 20, 1, ink);
     canvas.drawLine(10, 250, 390, 250, 1, ink); // a row again, as it was
     const std::vector<PixelRect> changed = canvas.takeChanged();
     long area = 0;
@@ -176,7 +180,8 @@ TEST(PixelCanvasChanges, CoverEveryChangedPixelAndLittleMore)
         }
     EXPECT_GT(changedPixels, 0);
     EXPECT_EQ(missed, 0);
-    // The ray's box is 760 x 540 device pixels; its rectangles a small part of it.
+    // Each ray's box is 760 x 540 device pixels; the rectangles of both
+    // together are a small part of one.
     EXPECT_LT(area, 760L * 540 / 4);
     canvas.drawLine(10, 250, 390, 250, 1, ink);
     EXPECT_TRUE(canvas.takeChanged().empty());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tavrolin::web {
 
@@ -48,7 +49,8 @@ bool clip(double& x1, double& y1, double& x2, double& y2, double left, double to
 
 PixelCanvas::PixelCanvas(int width, int height, double scale, Rgba background)
     : width_(std::max(0, width)), height_(std::max(0, height)), scale_(scale), background_(background),
-      pixels_(std::size_t(width_) * std::size_t(height_), background), changed_(std::size_t(height_))
+      pixels_(std::size_t(width_) * std::size_t(height_), background), changed_(std::size_t(height_)),
+      rowFills_(std::size_t(height_))
 {
     touch(0, 0, width_, height_);
 }
@@ -69,6 +71,24 @@ void PixelCanvas::touch(int left, int top, int right, int bottom)
         touchRow(row, left, right);
 }
 
+namespace {
+
+// Spans this close are one: putting a few unchanged pixels on the screen
+// costs less than another rectangle.
+constexpr int spanGap = 32;
+
+bool empty(const std::pair<int, int>& s) { return s.first >= s.second; }
+int gapBetween(const std::pair<int, int>& a, const std::pair<int, int>& b)
+{
+    return std::max(a.first, b.first) - std::min(a.second, b.second);
+}
+void join(std::pair<int, int>& into, const std::pair<int, int>& s)
+{
+    into = {std::min(into.first, s.first), std::max(into.second, s.second)};
+}
+
+} // namespace
+
 void PixelCanvas::touchRow(int row, int left, int right)
 {
     left = std::max(left, 0);
@@ -81,54 +101,75 @@ void PixelCanvas::touchRow(int row, int left, int right)
         changedTop_ = std::min(changedTop_, row);
         changedBottom_ = std::max(changedBottom_, row + 1);
     }
-    auto& [l, r] = changed_[std::size_t(row)];
-    if (l >= r) {
-        l = left;
-        r = right;
+    auto& [a, b] = changed_[std::size_t(row)];
+    const Span s{left, right};
+    if (empty(a)) {
+        a = s;
+    } else if (gapBetween(a, s) <= spanGap) {
+        join(a, s);
+    } else if (empty(b) || gapBetween(b, s) <= spanGap) {
+        if (empty(b))
+            b = s;
+        else
+            join(b, s);
     } else {
-        l = std::min(l, left);
-        r = std::max(r, right);
+        join(gapBetween(a, s) <= gapBetween(b, s) ? a : b, s);
+    }
+    if (!empty(b) && gapBetween(a, b) <= spanGap) {
+        join(a, b);
+        b = {};
     }
 }
 
 std::vector<PixelRect> PixelCanvas::takeChanged()
 {
-    // Neighbouring rows go into one rectangle while it stays narrow or
-    // about as wide as its widest row: a block of whole rows is one
-    // rectangle, a slanted line a chain of narrow ones.
+    // Neighbouring rows' spans go into one rectangle while it stays narrow
+    // or about as wide as its widest row: a block of whole rows is one
+    // rectangle, a slanted line a chain of narrow ones, the V of two
+    // slanted lines two chains.
     constexpr int narrow = 64, slack = 16;
+    struct Open {
+        PixelRect rect;
+        int widestRow;
+        bool extended;
+    };
     std::vector<PixelRect> rects;
-    PixelRect open{};
-    int widestRow = 0;
+    std::vector<Open> open;
     for (int row = changedTop_; row < changedBottom_; ++row) {
-        auto& span = changed_[std::size_t(row)];
-        const int l = span.first, r = span.second;
-        span = {};
-        if (l >= r) {
-            if (!open.empty()) rects.push_back(open);
-            open = {};
-            continue;
+        auto& spans = changed_[std::size_t(row)];
+        for (Open& o : open)
+            o.extended = false;
+        for (const Span& s : spans) {
+            if (empty(s)) continue;
+            const int width = s.second - s.first;
+            bool placed = false;
+            for (Open& o : open) {
+                if (o.extended) continue;
+                const int left = std::min(o.rect.left, s.first), right = std::max(o.rect.left + o.rect.width, s.second);
+                const int widest = std::max(o.widestRow, width);
+                if (right - left > std::max(narrow, widest + slack)) continue;
+                o = {{left, o.rect.top, right - left, o.rect.height + 1}, widest, true};
+                placed = true;
+                break;
+            }
+            if (!placed) open.push_back({{s.first, row, width, 1}, width, true});
         }
-        const int left = std::min(open.left, l), right = std::max(open.left + open.width, r);
-        widestRow = open.empty() ? r - l : std::max(widestRow, r - l);
-        if (!open.empty() && right - left <= std::max(narrow, widestRow + slack)) {
-            open = {left, open.top, right - left, open.height + 1};
-        } else {
-            if (!open.empty()) rects.push_back(open);
-            open = {l, row, r - l, 1};
-            widestRow = r - l;
-        }
+        spans = {};
+        // A rectangle that this row did not continue is done.
+        std::erase_if(open, [&](const Open& o) {
+            if (!o.extended) rects.push_back(o.rect);
+            return !o.extended;
+        });
     }
-    if (!open.empty()) rects.push_back(open);
+    for (const Open& o : open)
+        rects.push_back(o.rect);
     changedTop_ = changedBottom_ = 0;
     return rects;
 }
 
-void PixelCanvas::fillSpan(int row, int from, int to, Rgba colour)
+// Sets pixels [from, to) of the row, noting those that change.
+void PixelCanvas::setSpan(int row, int from, int to, Rgba colour)
 {
-    from = std::max(from, 0);
-    to = std::min(to, width_);
-    if (row < 0 || row >= height_ || from >= to) return;
     Rgba* pixels = pixels_.data() + std::ptrdiff_t(row) * width_;
     while (from < to && pixels[from] == colour)
         ++from;
@@ -137,6 +178,52 @@ void PixelCanvas::fillSpan(int row, int from, int to, Rgba colour)
     if (from == to) return;
     std::fill(pixels + from, pixels + to, colour);
     touchRow(row, from, to);
+}
+
+void PixelCanvas::noteDrawn(int row, int from, int to)
+{
+    RowFill& fill = rowFills_[std::size_t(row)];
+    from = std::max(from, fill.span.first);
+    to = std::min(to, fill.span.second);
+    if (from >= to) return;
+    const Span drawn{from, to};
+    for (int i = 0; i < fill.drawnOver; ++i)
+        if (gapBetween(fill.over[std::size_t(i)], drawn) <= 0) {
+            join(fill.over[std::size_t(i)], drawn);
+            return;
+        }
+    if (fill.drawnOver < int(fill.over.size())) {
+        fill.over[std::size_t(fill.drawnOver++)] = drawn;
+        return;
+    }
+    // No room: the nearest noted span grows over it, and what lies between
+    // is looked at again too.
+    auto nearest = std::min_element(fill.over.begin(), fill.over.end(), [&](const Span& a, const Span& b) {
+        return gapBetween(a, drawn) < gapBetween(b, drawn);
+    });
+    join(*nearest, drawn);
+}
+
+void PixelCanvas::fillSpan(int row, int from, int to, Rgba colour)
+{
+    from = std::max(from, 0);
+    to = std::min(to, width_);
+    if (row < 0 || row >= height_ || from >= to) return;
+    RowFill& fill = rowFills_[std::size_t(row)];
+    if (fill.span == Span{from, to} && fill.colour == colour) {
+        for (int i = 0; i < fill.drawnOver; ++i)
+            setSpan(row, fill.over[std::size_t(i)].first, fill.over[std::size_t(i)].second, colour);
+        fill.drawnOver = 0;
+        return;
+    }
+    setSpan(row, from, to, colour);
+    // A wide fill is worth remembering; a narrow one is noted as drawn over
+    // the one remembered.
+    constexpr int wide = 64;
+    if (to - from >= wide)
+        fill = {{from, to}, colour, 0, {}};
+    else
+        noteDrawn(row, from, to);
 }
 
 void PixelCanvas::stamp(int x, int y, int side, Rgba colour)
@@ -164,9 +251,18 @@ void PixelCanvas::drawLine(float x1, float y1, float x2, float y2, int penWidth,
             fillSpan(row, std::min(x, xEnd), std::max(x, xEnd) + side, colour);
         return;
     }
+    // The pen's square at every pixel of the path. The path moves at most a
+    // pixel sideways from row to row, so in each row its squares make one
+    // span: the line is filled a row at a time.
+    const int top = std::min(y, yEnd);
+    rowSpans_.assign(std::size_t(std::abs(yEnd - y) + side), {std::numeric_limits<int>::max(), 0});
     int error = dx + dy;
     for (;;) {
-        stamp(x, y, side, colour);
+        for (int row = y - top; row < y - top + side; ++row) {
+            auto& [from, to] = rowSpans_[std::size_t(row)];
+            from = std::min(from, x);
+            to = std::max(to, x + side);
+        }
         if (x == xEnd && y == yEnd) break;
         const int twice = 2 * error;
         if (twice >= dy) {
@@ -178,6 +274,8 @@ void PixelCanvas::drawLine(float x1, float y1, float x2, float y2, int penWidth,
             y += sy;
         }
     }
+    for (std::size_t row = 0; row < rowSpans_.size(); ++row)
+        fillSpan(top + int(row), rowSpans_[row].first, rowSpans_[row].second, colour);
 }
 
 void PixelCanvas::drawCircle(float x, float y, float radius, int penWidth, Rgba colour)
@@ -232,6 +330,7 @@ void PixelCanvas::blit(const Rgba* image, int imageWidth, int imageHeight, int l
     for (int row = area.top; row < area.top + area.height; ++row) {
         const Rgba* from = image + std::ptrdiff_t(row - top) * imageWidth + (area.left - left);
         std::copy(from, from + area.width, pixels_.begin() + std::ptrdiff_t(row) * width_ + area.left);
+        rowFills_[std::size_t(row)] = {};
     }
     touch(area.left, area.top, area.left + area.width, area.top + area.height);
 }
@@ -256,6 +355,7 @@ void PixelCanvas::reshape(int width, int height, double scale)
     height_ = height;
     scale_ = scale;
     changed_.assign(std::size_t(height_), {});
+    rowFills_.assign(std::size_t(height_), {});
     changedTop_ = changedBottom_ = 0;
     touch(0, 0, width_, height_);
 }

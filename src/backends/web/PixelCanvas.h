@@ -2,6 +2,7 @@
 
 #include "window/PaintedControls.h"
 
+#include <array>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -67,10 +68,28 @@ private:
     double scale_;
     Rgba background_;
     std::vector<Rgba> pixels_;
-    // The changed pixels of each row lie in [first, second); rows
-    // changedTop_ to changedBottom_ - 1 may have some.
-    std::vector<std::pair<int, int>> changed_;
+    // The changed pixels of each row lie in up to two spans [first,
+    // second), apart where two things far apart change in one row (the two
+    // arms of the rays' V); rows changedTop_ to changedBottom_ - 1 may have
+    // some.
+    using Span = std::pair<int, int>;
+    std::vector<std::array<Span, 2>> changed_;
     int changedTop_ = 0, changedBottom_ = 0;
+    // A line's span in each of its rows, while it is drawn.
+    std::vector<std::pair<int, int>> rowSpans_;
+    // Each row's last wide fill, which the program often makes again as it
+    // was (the plate's rows, every step): its pixels are still its colour
+    // but where something else has been drawn since, in the spans noted
+    // here. The same fill again need only look at those.
+    struct RowFill {
+        Span span{};
+        Rgba colour = 0;
+        int drawnOver = 0;
+        std::array<Span, 6> over{};
+    };
+    std::vector<RowFill> rowFills_;
+    void setSpan(int row, int from, int to, Rgba colour);
+    void noteDrawn(int row, int from, int to);
 };
 
 } // namespace tavrolin::web

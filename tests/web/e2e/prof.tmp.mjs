@@ -1,0 +1,24 @@
+import { chromium } from 'playwright-core';
+import { pathToFileURL } from 'node:url';
+const b = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-background-timer-throttling', '--disable-renderer-backgrounding'] });
+const context = await b.newContext({ viewport: { width: 1920, height: 1080 } });
+const page = await context.newPage();
+const cdp = await context.newCDPSession(page);
+await page.goto(pathToFileURL(process.env.HTML).href);
+await page.waitForFunction(() => document.activeElement && document.activeElement.id === 'cmdStart');
+await cdp.send('Profiler.enable');
+await cdp.send('Profiler.setSamplingInterval', { interval: 100 });
+await cdp.send('Profiler.start');
+await page.click('#cmdStart');
+await page.waitForTimeout(500);
+await page.waitForFunction(() => !window.TavrolinPage.busy(), null, { polling: 250, timeout: 60000 });
+const { profile } = await cdp.send('Profiler.stop');
+const self = new Map();
+const dt = profile.timeDeltas; const byId = new Map(profile.nodes.map((n) => [n.id, n]));
+const counts = new Map();
+profile.samples.forEach((id, i) => counts.set(id, (counts.get(id) || 0) + (dt[i] || 0)));
+for (const [id, us] of counts) { const n = byId.get(id); const k = n.callFrame.functionName || '(' + n.callFrame.url.slice(-20) + ')'; self.set(k, (self.get(k) || 0) + us); }
+const total = [...self.values()].reduce((a, b) => a + b, 0);
+console.log('total sampled ms', (total / 1000).toFixed(0));
+[...self.entries()].sort((a, b) => b[1] - a[1]).slice(0, 30).forEach(([k, v]) => console.log((v / 1000).toFixed(1).padStart(8), k));
+await b.close();
