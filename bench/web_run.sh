@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 export NODE_PATH=/usr/share/nodejs
 (cd tests/web/e2e && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
-emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
-cmake --build build-web -j2 --target tavrolin >/dev/null
+cmake --preset web >/dev/null
+cmake --build --preset web --target tavrolin >/dev/null
 unset NODE_PATH
 node bench/web_run.mjs build-web/tavrolin.html "$@"

@@ -35,6 +35,23 @@ var TavrolinPage = (function () {
     return 'rgb(' + (colour & 255) + ',' + ((colour >> 8) & 255) + ',' + ((colour >> 16) & 255) + ')';
   }
   var measurer = document.createElement('canvas').getContext('2d');
+  // The language's decimal separator, or Czech's where the tag is no
+  // language ("C", as under LANG=C) or one the browser has no numbers for
+  // (it would take another language's). Asking which languages it has numbers
+  // for would cost tens of milliseconds at start-up.
+  var separator = null;
+  function separatorOf(language) {
+    var format = null;
+    try {
+      format = new Intl.NumberFormat(language);
+      if (format.resolvedOptions().locale.split('-')[0] !== String(language).split('-')[0].toLowerCase()) format = null;
+    } catch (e) {
+      // RangeError: not a language tag at all.
+    }
+    var parts = (format || new Intl.NumberFormat('cs')).formatToParts(0.5);
+    for (var i = 0; i < parts.length; ++i) if (parts[i].type === 'decimal') return parts[i].value;
+    return ',';
+  }
   function fontOf(family, pixels, bold) {
     // The page's own fonts where the Windows ones are absent.
     var families = family === 0
@@ -409,7 +426,8 @@ var TavrolinPage = (function () {
       for (var i = 0; i < 4 * count; i += 4) context.putImageData(image, 0, 0, r[i], r[i + 1], r[i + 2], r[i + 3]);
     },
     textWidth: function (text, family, pixels, bold) {
-      measurer.font = fontOf(family, pixels, bold);
+      var font = fontOf(family, pixels, bold);
+      if (measurer.font !== font) measurer.font = font; // parsed anew at every setting
       return measurer.measureText(text).width;
     },
     // A label's lines in its font, on its background, as device pixels for
@@ -433,19 +451,11 @@ var TavrolinPage = (function () {
       HEAPU8.set(g.getImageData(0, 0, width, height).data, into);
     },
 
-    // The browser's language's, or Czech where the browser reports a tag
-    // that is no language ("C", as under LANG=C) or one it has no numbers
-    // for.
+    // The browser's language's, found once: the program asks for it at every
+    // step.
     decimalSeparator: function () {
-      var language = 'cs';
-      try {
-        if (Intl.NumberFormat.supportedLocalesOf([navigator.language]).length > 0) language = navigator.language;
-      } catch (e) {
-        // RangeError: not a language tag at all.
-      }
-      var parts = new Intl.NumberFormat(language).formatToParts(0.5);
-      for (var i = 0; i < parts.length; ++i) if (parts[i].type === 'decimal') return parts[i].value;
-      return ',';
+      if (separator === null) separator = separatorOf(navigator.language);
+      return separator;
     },
 
     ask: function (title, prompt, yes, no, focused, dismissible) {
@@ -576,14 +586,18 @@ var TavrolinPage = (function () {
 })();
 
 // The program starts once the page's fonts are ready: the labels painted
-// into the drawing at start-up are written in them.
-Module.preRun = (Module.preRun || []).concat(function () {
-  if (!document.fonts || !document.fonts.load) return;
-  addRunDependency('fonts');
-  var faces = ['bold 16px "Tavrolin Serif"', '11px "Tavrolin Sans"', 'bold 11px "Tavrolin Sans"'];
-  Promise.all(faces.map(function (face) { return document.fonts.load(face); }))
+// into the drawing at start-up are written in them. They load while the
+// program's code is compiled, and so does the language's number format.
+var fontsLoaded = document.fonts && document.fonts.load
+  ? Promise.all(['bold 16px "Tavrolin Serif"', '11px "Tavrolin Sans"', 'bold 11px "Tavrolin Sans"']
+    .map(function (face) { return document.fonts.load(face); }))
     .catch(function () {}) // the next fonts of the list serve
-    .then(function () { removeRunDependency('fonts'); });
+  : null;
+setTimeout(function () { TavrolinPage.decimalSeparator(); }, 0);
+Module.preRun = (Module.preRun || []).concat(function () {
+  if (!fontsLoaded) return;
+  addRunDependency('fonts');
+  fontsLoaded.then(function () { removeRunDependency('fonts'); });
 });
 
 // A failure before the program could report it shows on the page.
