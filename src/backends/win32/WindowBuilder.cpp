@@ -34,6 +34,9 @@ void setFont(BuiltWindow& built, std::size_t slot, HWND hwnd, const FontStyle& f
 // gives, drawn narrower.
 void fitFieldCaption(BuiltWindow& built, std::size_t slot, HWND field, const ControlRow& c)
 {
+    // The margins the font asks for, as the field had them at its first
+    // scale, unless the caption needs them.
+    SendMessageW(field, EM_SETMARGINS, EC_USEFONTINFO, 0);
     RECT area{}, client{};
     SendMessageW(field, EM_GETRECT, 0, LPARAM(&area));
     GetClientRect(field, &client);
