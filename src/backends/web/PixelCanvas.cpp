@@ -101,24 +101,33 @@ void PixelCanvas::touchRow(int row, int left, int right)
         changedTop_ = std::min(changedTop_, row);
         changedBottom_ = std::max(changedBottom_, row + 1);
     }
-    auto& [a, b] = changed_[std::size_t(row)];
-    const Span s{left, right};
-    if (empty(a)) {
-        a = s;
-    } else if (gapBetween(a, s) <= spanGap) {
-        join(a, s);
-    } else if (empty(b) || gapBetween(b, s) <= spanGap) {
-        if (empty(b))
-            b = s;
-        else
-            join(b, s);
-    } else {
-        join(gapBetween(a, s) <= gapBetween(b, s) ? a : b, s);
+    auto& spans = changed_[std::size_t(row)];
+    Span s{left, right};
+    // Joined to a span close to it, with every other span it then reaches;
+    // else in a free place; else joined to the nearest.
+    Span* into = nullptr;
+    for (Span& t : spans)
+        if (!empty(t) && gapBetween(t, s) <= spanGap) {
+            join(t, s);
+            into = &t;
+            break;
+        }
+    if (into) {
+        for (Span& t : spans)
+            if (&t != into && !empty(t) && gapBetween(t, *into) <= spanGap) {
+                join(*into, t);
+                t = {};
+            }
+        return;
     }
-    if (!empty(b) && gapBetween(a, b) <= spanGap) {
-        join(a, b);
-        b = {};
-    }
+    for (Span& t : spans)
+        if (empty(t)) {
+            t = s;
+            return;
+        }
+    join(*std::min_element(spans.begin(), spans.end(),
+                           [&](const Span& x, const Span& y) { return gapBetween(x, s) < gapBetween(y, s); }),
+         s);
 }
 
 std::vector<PixelRect> PixelCanvas::takeChanged()
@@ -146,8 +155,10 @@ std::vector<PixelRect> PixelCanvas::takeChanged()
             for (Open& o : open) {
                 if (o.extended) continue;
                 const int left = std::min(o.rect.left, s.first), right = std::max(o.rect.left + o.rect.width, s.second);
+                // A narrow row does not widen into a block, nor a block
+                // narrow a chain: both must be about as wide as the result.
+                if (right - left > std::max(narrow, std::min(o.widestRow, width) + slack)) continue;
                 const int widest = std::max(o.widestRow, width);
-                if (right - left > std::max(narrow, widest + slack)) continue;
                 o = {{left, o.rect.top, right - left, o.rect.height + 1}, widest, true};
                 placed = true;
                 break;

@@ -68,12 +68,12 @@ private:
     double scale_;
     Rgba background_;
     std::vector<Rgba> pixels_;
-    // The changed pixels of each row lie in up to two spans [first,
-    // second), apart where two things far apart change in one row (the two
-    // arms of the rays' V); rows changedTop_ to changedBottom_ - 1 may have
-    // some.
+    // The changed pixels of each row lie in up to four spans [first,
+    // second), apart where things far apart change in one row (the two arms
+    // of the rays' V, the arrows, the graph); rows changedTop_ to
+    // changedBottom_ - 1 may have some.
     using Span = std::pair<int, int>;
-    std::vector<std::array<Span, 2>> changed_;
+    std::vector<std::array<Span, 4>> changed_;
     int changedTop_ = 0, changedBottom_ = 0;
     // A line's span in each of its rows, while it is drawn.
     std::vector<std::pair<int, int>> rowSpans_;
