@@ -198,8 +198,7 @@ void SurfaceWidget::paintControl(ControlId id, const QRect& rect, const QRect& c
             p.save();
             p.translate(rect.left() + line.left, rect.top() + line.top);
             if (line.squeeze < 1) p.scale(line.squeeze, 1);
-            p.drawText(QRectF(0, 0, metrics.horizontalAdvance(qs(line.text)) + 1,
-                              lineHeight(look->family, look->font.pixelSize())),
+            p.drawText(QRectF(0, 0, rect.width(), rect.height()),
                        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, qs(line.text));
             p.restore();
         }

@@ -100,27 +100,12 @@ std::string_view windowCaption() { return caption; }
 
 int scrolled(const ScrollRange& range, int value, ScrollStep step)
 {
-    switch (step) {
-    case ScrollStep::LineBack:
-        value -= range.smallChange;
-        break;
-    case ScrollStep::LineOn:
-        value += range.smallChange;
-        break;
-    case ScrollStep::PageBack:
-        value -= range.largeChange;
-        break;
-    case ScrollStep::PageOn:
-        value += range.largeChange;
-        break;
-    case ScrollStep::First:
-        value = range.minimum;
-        break;
-    case ScrollStep::Last:
-        value = range.maximum;
-        break;
-    }
-    return std::clamp(value, range.minimum, range.maximum);
+    if (step == ScrollStep::First) return range.minimum;
+    if (step == ScrollStep::Last) return range.maximum;
+    const bool line = step == ScrollStep::LineBack || step == ScrollStep::LineOn;
+    const bool back = step == ScrollStep::LineBack || step == ScrollStep::PageBack;
+    const int by = line ? range.smallChange : range.largeChange;
+    return std::clamp(back ? value - by : value + by, range.minimum, range.maximum);
 }
 
 } // namespace tavrolin
