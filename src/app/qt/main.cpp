@@ -1,6 +1,7 @@
 #include "DisplayCheck.h"
 #include "qt/Fonts.h"
 #include "qt/Program.h"
+#include "text/Catalogue.h"
 
 #include <QApplication>
 
@@ -45,6 +46,13 @@ int main(int argc, char** argv)
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVROLIN_APP_ID));
     tavrolin::qt::loadFonts();
+    // The system's language for messages, as gettext reads it; TAVROLIN_LANG
+    // names another.
+    const char* named = std::getenv("TAVROLIN_LANG");
+    tavrolin::setLanguage(tavrolin::chooseLanguage(
+        named ? std::optional<std::string_view>(named) : std::nullopt,
+        tavrolin::posixPreferredLanguages(std::getenv("LANGUAGE"), std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
+                                          std::getenv("LANG"))));
     tavrolin::qt::Program program;
     return program.run();
 }

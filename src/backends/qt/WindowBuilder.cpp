@@ -4,6 +4,7 @@
 #include "ColourMapping.h"
 #include "Fonts.h"
 #include "QtText.h"
+#include "text/Catalogue.h"
 #include "window/Accessibility.h"
 #include "window/Layout.h"
 
@@ -59,18 +60,18 @@ QWidget* createWidget(const ControlRow& c, QWidget* parent)
         return bar;
     }
     case ControlKind::TextField:
-        return new QLineEdit(qs(c.caption), parent);
+        return new QLineEdit(qs(tr(c.caption)), parent);
     case ControlKind::Frame:
-        return new CaptionFrame(qs(c.caption), parent);
+        return new CaptionFrame(qs(tr(c.caption)), parent);
     case ControlKind::CommandButton: {
-        auto* button = new QPushButton(qs(c.caption), parent);
+        auto* button = new QPushButton(qs(tr(c.caption)), parent);
         // Enter presses the focused button, as in a Windows dialog; outside
         // a QDialog Qt's buttons answer only Space.
         button->setAutoDefault(true);
         return button;
     }
     case ControlKind::OptionButton:
-        return new QRadioButton(qs(c.caption), parent);
+        return new QRadioButton(qs(tr(c.caption)), parent);
     case ControlKind::Window:
     case ControlKind::Label:
     case ControlKind::Image:
@@ -88,7 +89,7 @@ Qt::FocusPolicy focusPolicyFor(const ControlRow& c)
 PaintedLook paintedFor(const ControlRow& c)
 {
     PaintedLook p;
-    p.text = std::string(c.caption);
+    p.text = std::string(tr(c.caption));
     p.font = fontFor(c.font);
     p.family = c.font.value_or(windowLayout().defaultFont).family;
     p.align = c.align;

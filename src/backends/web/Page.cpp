@@ -3,11 +3,18 @@
 #include <emscripten.h>
 
 #include "surface/Failure.h"
+#include "text/Catalogue.h"
+
+#include <algorithm>
 
 #include <cstdlib>
 
 // clang-format off
-EM_JS(void, js_start, (), { try { TavrolinPage.start(); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(char*, js_languagesWanted, (), { try { return allocateUTF8(TavrolinPage.languagesWanted()); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_start, (const char* language, const char* ok, const char* ended, const char* endedTitle), { try {
+    TavrolinPage.start(UTF8ToString(language),
+                       {ok: UTF8ToString(ok), ended: UTF8ToString(ended), endedTitle: UTF8ToString(endedTitle)});
+} catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_setDrawingDescription, (const char* text), { try { TavrolinPage.setDrawingDescription(UTF8ToString(text)); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(double, js_viewportWidth, (), { try { return TavrolinPage.viewportWidth(); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(double, js_viewportHeight, (), { try { return TavrolinPage.viewportHeight(); } catch (e) { TavrolinPage.caught(e); } });
@@ -35,8 +42,8 @@ EM_JS(void, js_addControl, (int index, int kind, int container, const char* name
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_orderTabs, (), { try { TavrolinPage.orderTabs(); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_focus, (int index), { try { TavrolinPage.focus(index); } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(void, js_ready, (const char* title, const char* crashText, const char* endMessage), { try {
-    TavrolinPage.ready(UTF8ToString(title), UTF8ToString(crashText), UTF8ToString(endMessage));
+EM_JS(void, js_ready, (const char* title, const char* crashText), { try {
+    TavrolinPage.ready(UTF8ToString(title), UTF8ToString(crashText));
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(int, js_kindOf, (int index), { try { return TavrolinPage.kindOf(index); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(char*, js_getText, (int index), { try { return allocateUTF8(TavrolinPage.getText(index)); } catch (e) { TavrolinPage.caught(e); } });
@@ -67,9 +74,9 @@ EM_JS(void, js_ask, (const char* title, const char* prompt, const char* yes, con
 EM_JS(int, js_answer, (), { try { return TavrolinPage.answer(); } catch (e) { TavrolinPage.caught(e); } });
 EM_ASYNC_JS(void, js_waitUntil, (double deadline), { await TavrolinPage.until(deadline); });
 EM_JS(void, js_announce, (const char* text), { try { TavrolinPage.announce(UTF8ToString(text)); } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(void, js_end, (const char* message), { try { TavrolinPage.end(UTF8ToString(message)); } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(void, js_failure, (const char* title, const char* text, const char* endMessage), { try {
-    TavrolinPage.failure(UTF8ToString(title), UTF8ToString(text), UTF8ToString(endMessage));
+EM_JS(void, js_end, (), { try { TavrolinPage.end(); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_failure, (const char* title, const char* text), { try {
+    TavrolinPage.failure(UTF8ToString(title), UTF8ToString(text));
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_scheduleHeld, (), { try { TavrolinPage.scheduleHeld(); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_deliverHeld, (int number), { try { TavrolinPage.deliverHeld(number); } catch (e) { TavrolinPage.caught(e); } });
@@ -94,7 +101,8 @@ int index(ControlId id) { return int(indexOf(id)); }
 // toolkit's: thrown here, where the core can catch it.
 void check()
 {
-    if (char* error = js_takeError()) throw Failure(error::toolkit, "Chyba stránky: " + owned(error) + ".");
+    if (char* error = js_takeError())
+        throw Failure(error::toolkit, formatted(tr("Chyba stránky: {reason}."), {{"reason", owned(error)}}));
 }
 
 template <class T> T checked(T value)
@@ -105,9 +113,25 @@ template <class T> T checked(T value)
 
 } // namespace
 
-void start()
+LanguagesWanted languagesWanted()
 {
-    js_start();
+    const std::string lines = owned(js_languagesWanted());
+    check();
+    LanguagesWanted wanted;
+    std::size_t at = 0;
+    for (bool first = true; at <= lines.size(); first = false) {
+        const std::size_t end = std::min(lines.find('\n', at), lines.size());
+        std::string line = lines.substr(at, end - at);
+        if (!first) wanted.preferred.push_back(std::move(line));
+        else if (line != "-") wanted.named = std::move(line);
+        at = end + 1;
+    }
+    return wanted;
+}
+void start(std::string_view language, const Texts& texts)
+{
+    js_start(std::string(language).c_str(), std::string(texts.ok).c_str(), std::string(texts.ended).c_str(),
+             texts.endedTitle.c_str());
     check();
 }
 void setDrawingDescription(std::string_view text)
@@ -137,7 +161,7 @@ void addControl(const ControlRow& row, const FontStyle& font, std::string_view a
 {
     const ScrollRange& range = windowLayout().scroll;
     js_addControl(index(row.id), int(row.kind), index(row.container), std::string(row.name).c_str(),
-                  std::string(row.caption).c_str(), row.left, row.top, row.width, row.height, int(font.family),
+                  std::string(tr(row.caption)).c_str(), row.left, row.top, row.width, row.height, int(font.family),
                   font.pixelSize(), font.bold, row.background.value, row.visibleAtStart, row.tabIndex, row.tabStop,
                   range.minimum, range.maximum, range.value, frameCaptionIndent, frameCaptionPadding,
                   std::string(accessibleName).c_str(), std::string(accessibleDescription).c_str());
@@ -153,9 +177,9 @@ void focus(ControlId id)
     js_focus(index(id));
     check();
 }
-void ready(std::string_view title, std::string_view crashText, std::string_view endMessage)
+void ready(std::string_view title, std::string_view crashText)
 {
-    js_ready(std::string(title).c_str(), std::string(crashText).c_str(), std::string(endMessage).c_str());
+    js_ready(std::string(title).c_str(), std::string(crashText).c_str());
     check();
 }
 int kindOf(ControlId id) { return checked(js_kindOf(index(id))); }
@@ -249,10 +273,10 @@ void deliverHeld(int number)
 int nextDelivered() { return checked(js_nextDelivered()); }
 
 // The program's last words: an error in them has nobody left to tell.
-void end(std::string_view message) { js_end(std::string(message).c_str()); }
-void failure(std::string_view title, std::string_view text, std::string_view endMessage)
+void end() { js_end(); }
+void failure(std::string_view title, std::string_view text)
 {
-    js_failure(std::string(title).c_str(), std::string(text).c_str(), std::string(endMessage).c_str());
+    js_failure(std::string(title).c_str(), std::string(text).c_str());
 }
 
 } // namespace tavrolin::web::page

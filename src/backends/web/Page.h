@@ -8,6 +8,7 @@
 #include "window/SceneFit.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,22 @@ namespace tavrolin::web::page {
 
 // The calls the program makes of its page (page.js). Control indexes are
 // the ControlId values.
-void start();
+
+// The languages the page is asked for: its address's lang= parameter, if it
+// has one, and the browser's preferred languages in order.
+struct LanguagesWanted {
+    std::optional<std::string> named;
+    std::vector<std::string> preferred;
+};
+LanguagesWanted languagesWanted();
+// The page's own texts, in the program's language.
+struct Texts {
+    std::string_view ok;         // the failure box's button
+    std::string_view ended;      // what the page says when the program has ended
+    std::string endedTitle;      // the page's title then
+};
+// Builds the page for the program, in the language given (its tag).
+void start(std::string_view language, const Texts& texts);
 void setDrawingDescription(std::string_view text);
 // The browser window's inner size in CSS pixels, and whether its pointer
 // is a finger.
@@ -40,7 +56,7 @@ void orderTabs();
 void focus(ControlId id);
 // The program has started and reports its own failures from now on; should
 // it stop without a word, the page shows the failure box with these texts.
-void ready(std::string_view title, std::string_view crashText, std::string_view endMessage);
+void ready(std::string_view title, std::string_view crashText);
 // The kind of element the page made for the control, or -1 for none.
 int kindOf(ControlId id);
 
@@ -84,7 +100,8 @@ void scheduleHeld();
 // until it returns -1.
 void deliverHeld(int number);
 int nextDelivered();
-void end(std::string_view message);
-void failure(std::string_view title, std::string_view text, std::string_view endMessage);
+// The program has ended: the page says so, with the texts given at start.
+void end();
+void failure(std::string_view title, std::string_view text);
 
 } // namespace tavrolin::web::page

@@ -1,6 +1,7 @@
 #include "WebBackend.h"
 
 #include "Page.h"
+#include "text/Catalogue.h"
 #include "window/Accessibility.h"
 #include "window/SceneFit.h"
 #include "window/Session.h"
@@ -18,16 +19,18 @@ namespace {
 // classic grey desktop.
 constexpr Colour classicButtonFace{0x00C0C0C0};
 
-constexpr std::string_view endedMessage = "Program Tavrolin skončil. Znovu ho spustíte obnovením stránky (klávesa F5).";
-
 } // namespace
 
 WebBackend::WebBackend() : canvas_(0, 0, 1.0, opaque(windowLayout().background.value)) {}
 
 void WebBackend::build()
 {
-    page::start();
-    page::setDrawingDescription(drawingDescription);
+    const page::LanguagesWanted wanted = page::languagesWanted();
+    setLanguage(chooseLanguage(wanted.named, wanted.preferred));
+    page::start(languageTag(currentLanguage()),
+                {tr("OK"), tr("Program Tavrolin skončil. Znovu ho spustíte obnovením stránky (klávesa F5)."),
+                 formatted(tr("{title} (ukončen)"), {{"title", windowCaption()}})});
+    page::setDrawingDescription(drawingDescription());
     for (const ControlRow& row : layout())
         page::addControl(row, row.font.value_or(windowLayout().defaultFont), accessibleName(row.id),
                          accessibleDescription(row.id));
@@ -77,7 +80,7 @@ void WebBackend::renderLooks(const PaintedControls& painted)
         const double pixels = font.pixelSize() * canvas_.scale();
         const auto measure = [&](std::string_view text) { return page::textWidth(text, font, pixels); };
         page::renderLabel(look.rgba.data(), rect.width, rect.height,
-                          labelLines(row.caption, row.align, font.family, pixels, rect.width, rect.height, measure),
+                          labelLines(tr(row.caption), row.align, font.family, pixels, rect.width, rect.height, measure),
                           font, pixels, row.background, controlText);
     }
 }
@@ -153,10 +156,10 @@ void WebBackend::showFailure(std::string_view title, std::string_view text)
 {
     failed_ = true;
     flush();
-    page::failure(title, text, endedMessage);
+    page::failure(title, text);
 }
 
-void WebBackend::ready() { page::ready(windowLayout().title, stoppedText, endedMessage); }
+void WebBackend::ready() { page::ready(windowLayout().title, stoppedText()); }
 
 void WebBackend::scheduleHeldInput() { page::scheduleHeld(); }
 
@@ -167,7 +170,7 @@ void WebBackend::close(int /*exitStatus*/)
 {
     if (failed_) return;
     flush();
-    page::end(endedMessage);
+    page::end();
 }
 
 } // namespace tavrolin::web

@@ -24,6 +24,7 @@ var TavrolinPage = (function () {
   var callError = null;   // what went wrong in the program's last call, for it to report
   var ready = false;      // the program has started and shows its window
   var stopped = null;     // the failure box's texts for a program that stopped by itself
+  var texts = null;       // the page's own texts in the program's language: ok, ended, endedTitle
   var status = null;      // the polite live region
   var yieldChannel = new MessageChannel();
   var afterYield = [];
@@ -257,6 +258,20 @@ var TavrolinPage = (function () {
     return dialog;
   }
 
+  // The language of the page's notices where the program could not choose it,
+  // since it has not started: by the program's own rule, the address's lang=
+  // if it has one, else the browser's languages, else Czech.
+  function noticeLanguage(notice) {
+    if (texts !== null) return document.documentElement.lang;
+    var named = new URLSearchParams(location.search).get('lang');
+    var wanted = named ? [named] : Array.from(navigator.languages || [navigator.language]);
+    for (var i = 0; i < wanted.length; ++i) {
+      var primary = String(wanted[i]).split(/[-_.@]/)[0].toLowerCase();
+      if (primary.length === 2 && primary in notice) return primary;
+    }
+    return 'cs';
+  }
+
   return {
     // A call of the program's that threw: kept for the program, which
     // reports it as a failure, instead of unwinding through it.
@@ -265,7 +280,17 @@ var TavrolinPage = (function () {
     // True while a handler runs or held input waits: the page's tests wait
     // on it for a run's end.
     busy: function () { return busy(); },
-    start: function () {
+    // The languages the page is asked for: the address's lang= first (one
+    // line, "-" where it names none), then the browser's, one a line. The
+    // program chooses among them.
+    languagesWanted: function () {
+      var named = new URLSearchParams(location.search).get('lang');
+      var preferred = navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language];
+      return [named === null || named === '' ? '-' : named].concat(Array.from(preferred).filter(Boolean)).join('\n');
+    },
+    start: function (language, pageTexts) {
+      document.documentElement.lang = language;
+      texts = pageTexts;
       root = document.getElementById('tavrolin');
       canvas = document.createElement('canvas');
       canvas.className = 'drawing';
@@ -526,9 +551,9 @@ var TavrolinPage = (function () {
 
     announce: function (text) { status.textContent = text; },
     // The program has started: from now on it reports its own failures.
-    ready: function (title, crashText, endMessage) {
+    ready: function (title, crashText) {
       ready = true;
-      stopped = { title: title, text: crashText, endMessage: endMessage };
+      stopped = { title: title, text: crashText };
       if (window.performance && performance.mark) performance.mark('tavrolin-ready');
     },
     // The program stopped without a word: its code would not load, or
@@ -537,14 +562,14 @@ var TavrolinPage = (function () {
     // the failure box says so, and the program has ended.
     stoppedByItself: function (reason) {
       if (ended) return;
-      if (ready) { this.failure(stopped.title, stopped.text + '\n\n' + reason, stopped.endMessage); return; }
+      if (ready) { this.failure(stopped.title, stopped.text + '\n\n' + reason); return; }
       if (openDialog !== null) return;
       ended = true;
       var notice = document.createElement('div');
       notice.className = 'ended';
       notice.setAttribute('role', 'alert');
-      notice.textContent = 'Program Tavrolin se nepodařilo spustit (' + reason + '). ' +
-        'Obnovte stránku (klávesa F5), nebo ji otevřete v jiném prohlížeči.';
+      var notStarted = tavrolinNotices['page-not-started'];
+      notice.textContent = notStarted[noticeLanguage(notStarted)].replace('{reason}', reason);
       document.body.append(notice);
     },
 
@@ -595,7 +620,7 @@ var TavrolinPage = (function () {
 
     // The program has ended: a tab cannot be closed by its page, so it says
     // so and how to start again.
-    end: function (message) {
+    end: function () {
       ended = true;
       held = {};
       [root, panel].forEach(function (p) {
@@ -604,14 +629,14 @@ var TavrolinPage = (function () {
       var notice = document.createElement('div');
       notice.className = 'ended';
       notice.setAttribute('role', 'status');
-      notice.textContent = message;
+      notice.textContent = texts.ended;
       document.body.append(notice);
-      document.title = document.title + ' (ukončen)';
+      document.title = texts.endedTitle;
     },
-    failure: function (title, text, endMessage) {
+    failure: function (title, text) {
       var self = this;
       ended = true;
-      makeDialog(title, text, ['OK'], function () { self.end(endMessage); }, 0, false);
+      makeDialog(title, text, [texts.ok], function () { self.end(); }, 0, false);
     },
   };
 })();

@@ -40,7 +40,7 @@ void fitFieldCaption(BuiltWindow& built, std::size_t slot, HWND field, const Con
     RECT area{}, client{};
     SendMessageW(field, EM_GETRECT, 0, LPARAM(&area));
     GetClientRect(field, &client);
-    const std::wstring caption = widen(c.caption);
+    const std::wstring caption = widen(tr(c.caption));
     HDC dc = GetDC(field);
     const int text = textWidth(dc, built.fonts[slot], caption);
     if (squeezeToFit(text, area.right - area.left) < 1) {
@@ -201,7 +201,7 @@ void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter
         built.backgrounds[i] = toColorRef(c->background.value);
         if (c->kind == ControlKind::Label || c->kind == ControlKind::Image) {
             PaintedLook p;
-            p.text = std::string(c->caption);
+            p.text = std::string(tr(c->caption));
             p.font = fontOf(*c);
             p.align = c->align;
             p.background = built.backgrounds[i];
@@ -218,7 +218,7 @@ void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter
         HWND hwnd = nullptr;
         const RECT place = placeOf(built, *c, c->left, c->top);
         if (c->kind == ControlKind::Frame) {
-            hwnd = createCaptionFrame(parent, widen(c->caption).c_str(), place, controlId, built.brushes[i],
+            hwnd = createCaptionFrame(parent, widen(tr(c->caption)).c_str(), place, controlId, built.brushes[i],
                                       c->visibleAtStart, instance);
         } else {
             const ClassAndStyle cs = classFor(*c);
@@ -232,7 +232,7 @@ void buildWindow(BuiltWindow& built, HINSTANCE instance, void* creationParameter
             if (firstOfGroup) childStyle |= WS_GROUP;
             if (c->tabStop && firstOfGroup) childStyle |= WS_TABSTOP;
             previousFrame = option ? c->container : ControlId::Tavrolin;
-            hwnd = CreateWindowExW(cs.exStyle, cs.windowClass, widen(c->caption).c_str(), childStyle, place.left,
+            hwnd = CreateWindowExW(cs.exStyle, cs.windowClass, widen(tr(c->caption)).c_str(), childStyle, place.left,
                                    place.top, place.right - place.left, place.bottom - place.top, parent,
                                    HMENU(INT_PTR(controlId)), instance, nullptr);
         }

@@ -1,9 +1,12 @@
 #include "animation/StartSequence.h"
 
 #include "animation/Numbers.h"
+#include "text/Catalogue.h"
 #include "window/SettingsTexts.h"
 
 namespace tavrolin::animation {
+
+std::string_view clearQuestion() { return tr("Vymazat graf pro novou animaci?"); }
 
 namespace {
 
@@ -54,7 +57,7 @@ SceneGeometry startSequence(Toolkit& tk)
     g.areaHeight = 581;
 
     if (tk.getText(nStartuje) != texts::firstRun) {
-        if (tk.askYesNo(clearQuestion) != Answer::No) clear(tk, g, bandA);
+        if (tk.askYesNo(clearQuestion()) != Answer::No) clear(tk, g, bandA);
     }
     tk.setText(nStartuje, texts::laterRun);
     clear(tk, g, bandB);

@@ -7,7 +7,7 @@
 
 namespace tavrolin::animation {
 
-constexpr std::string_view clearQuestion = "Vymazat graf pro novou animaci?";
+std::string_view clearQuestion();
 
 // The first stage of a run: asks whether to clear the graph (on every run
 // but the first), clears the glass side and the phase diagram, reads the

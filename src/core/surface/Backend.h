@@ -22,8 +22,8 @@ struct Question {
     // answer (Answer::Other); if not, it stays until a button is chosen.
     bool dismissible = false;
 };
-constexpr std::string_view yesCaption = "Ano";
-constexpr std::string_view noCaption = "Ne";
+std::string_view yesCaption();
+std::string_view noCaption();
 
 // What a window toolkit carries out for the program: primitives, and no
 // decision of the program's. The core has checked every argument before it

@@ -3,6 +3,7 @@
 #include "surface/Failure.h"
 #include "surface/NumberText.h"
 #include "surface/WholePixel.h"
+#include "text/Catalogue.h"
 #include "window/Layout.h"
 
 #include <algorithm>
@@ -12,23 +13,24 @@ namespace tavrolin {
 
 namespace {
 
-[[noreturn]] void controlFailure(ControlId id, const std::string& what)
+// MESSAGE is the catalogue's Czech text, translated only when it is needed.
+[[noreturn]] void controlFailure(ControlId id, std::string_view message)
 {
-    throw Failure(error::toolkit, "Ovládací prvek " + std::string(controlName(id)) + " " + what + ".");
+    throw Failure(error::toolkit, formatted(tr(message), {{"control", controlName(id)}}));
 }
 
 } // namespace
 
-void BackendToolkit::require(ControlId id, ControlKind kind, const char* what)
+void BackendToolkit::require(ControlId id, ControlKind kind, std::string_view notOfKind)
 {
-    if (id == ControlId::Tavrolin || layoutOf(id).kind != kind) controlFailure(id, std::string("není ") + what);
+    if (id == ControlId::Tavrolin || layoutOf(id).kind != kind) controlFailure(id, notOfKind);
     requireControl(id);
 }
 
 void BackendToolkit::requireControl(ControlId id)
 {
-    if (id == ControlId::Tavrolin) controlFailure(id, "není ovládací prvek okna");
-    if (!backend_.hasControl(id)) controlFailure(id, "neexistuje");
+    if (id == ControlId::Tavrolin) controlFailure(id, N_("Ovládací prvek {control} není ovládací prvek okna."));
+    if (!backend_.hasControl(id)) controlFailure(id, N_("Ovládací prvek {control} neexistuje."));
 }
 
 Colour BackendToolkit::resolve(std::optional<Colour> colour)
@@ -41,12 +43,14 @@ Colour resolveColour(Colour colour, Colour buttonFace)
 {
     if (!colour.isSystem()) return colour;
     if (colour.systemIndex() == buttonFaceIndex) return buttonFace;
-    throw Failure(error::toolkit, "Neznámá systémová barva " + std::to_string(colour.systemIndex()) + ".");
+    throw Failure(error::toolkit,
+                  formatted(tr("Neznámá systémová barva {number}."), {{"number", std::to_string(colour.systemIndex())}}));
 }
 
 void BackendToolkit::setPenWidth(std::int16_t width)
 {
-    if (width < 1) throw Failure(error::toolkit, "Neplatná šířka pera " + std::to_string(width) + ".");
+    if (width < 1)
+        throw Failure(error::toolkit, formatted(tr("Neplatná šířka pera {number}."), {{"number", std::to_string(width)}}));
     penWidth_ = width;
 }
 
@@ -75,19 +79,19 @@ void BackendToolkit::repaintUncovered() { backend_.paint(painted_.uncovered(), p
 
 std::string BackendToolkit::getText(ControlId field)
 {
-    require(field, ControlKind::TextField, "textové pole");
+    require(field, ControlKind::TextField, N_("Ovládací prvek {control} není textové pole."));
     return backend_.text(field);
 }
 
 void BackendToolkit::setText(ControlId field, std::string_view text)
 {
-    require(field, ControlKind::TextField, "textové pole");
+    require(field, ControlKind::TextField, N_("Ovládací prvek {control} není textové pole."));
     backend_.setText(field, text);
 }
 
 void BackendToolkit::selectOption(ControlId button)
 {
-    require(button, ControlKind::OptionButton, "přepínač");
+    require(button, ControlKind::OptionButton, N_("Ovládací prvek {control} není přepínač."));
     if (backend_.checked(button)) return;
     // The buttons of one frame are one choice. Checked first: a toolkit
     // that groups buttons itself refuses to clear its group's last one.
@@ -101,7 +105,7 @@ void BackendToolkit::selectOption(ControlId button)
 
 std::int16_t BackendToolkit::getScrollValue(ControlId scrollBar)
 {
-    require(scrollBar, ControlKind::ScrollBar, "posuvník");
+    require(scrollBar, ControlKind::ScrollBar, N_("Ovládací prvek {control} není posuvník."));
     return std::int16_t(backend_.scrollValue(scrollBar));
 }
 
@@ -133,13 +137,17 @@ void BackendToolkit::closeWindow()
     if (closeWindow_) closeWindow_();
 }
 
+std::string_view yesCaption() { return tr("Ano"); }
+
+std::string_view noCaption() { return tr("Ne"); }
+
 Answer BackendToolkit::askYesNo(std::string_view prompt)
 {
     backend_.flush();
     // However long the question stays, the run goes on with a whole pause.
     deadlines_.start();
     // Enter says yes, and only a button's answer ends the question.
-    return backend_.askYesNo({windowLayout().title, prompt, yesCaption, noCaption, Answer::Yes, false});
+    return backend_.askYesNo({windowLayout().title, prompt, yesCaption(), noCaption(), Answer::Yes, false});
 }
 
 std::string BackendToolkit::textFromInteger(std::int16_t value) { return tavrolin::textFromInteger(value); }

@@ -64,7 +64,8 @@ public:
     Colour resolve(std::optional<Colour> colour);
 
 private:
-    void require(ControlId id, ControlKind kind, const char* what);
+    // NOT_OF_KIND: the catalogue's message for a control of another kind.
+    void require(ControlId id, ControlKind kind, std::string_view notOfKind);
     void requireControl(ControlId id);
 
     Backend& backend_;

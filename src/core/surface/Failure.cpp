@@ -1,5 +1,7 @@
 #include "surface/Failure.h"
 
+#include "text/Catalogue.h"
+
 #include <exception>
 #include <new>
 
@@ -12,11 +14,11 @@ Failure currentFailure() noexcept
     } catch (const Failure& failure) {
         return failure;
     } catch (const std::bad_alloc&) {
-        return Failure(7, "Nedostatek paměti.");
+        return Failure(7, std::string(tr("Nedostatek paměti.")));
     } catch (const std::exception& e) {
-        return Failure(51, std::string("Vnitřní chyba: ") + e.what());
+        return Failure(51, formatted(tr("Vnitřní chyba: {reason}"), {{"reason", e.what()}}));
     } catch (...) {
-        return Failure(51, "Vnitřní chyba.");
+        return Failure(51, std::string(tr("Vnitřní chyba.")));
     }
 }
 

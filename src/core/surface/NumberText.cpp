@@ -1,6 +1,7 @@
 #include "surface/NumberText.h"
 
 #include "surface/Failure.h"
+#include "text/Catalogue.h"
 
 #include <cmath>
 #include <cstdio>
@@ -12,7 +13,7 @@ namespace {
 
 [[noreturn]] void notANumber(std::string_view text)
 {
-    throw Failure(error::typeMismatch, "Neshoda typů: text „" + std::string(text) + "“ není číslo.");
+    throw Failure(error::typeMismatch, formatted(tr("Neshoda typů: text „{text}“ není číslo."), {{"text", text}}));
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -24,7 +25,7 @@ std::string textFromInteger(std::int16_t value) { return std::to_string(value); 
 
 std::string textFromReal(double value, std::string_view separator)
 {
-    if (!std::isfinite(value)) throw Failure(error::overflow, "Číslo nelze převést na text.");
+    if (!std::isfinite(value)) throw Failure(error::overflow, std::string(tr("Číslo nelze převést na text.")));
     // %.15g is the shortest form of up to 15 significant digits.
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.15g", value);

@@ -1,6 +1,6 @@
 #include "window/Accessibility.h"
 
-#include "window/Layout.h"
+#include "text/Catalogue.h"
 
 namespace tavrolin {
 
@@ -8,9 +8,9 @@ std::string_view accessibleName(ControlId id)
 {
     switch (id) {
     case ControlId::HScroll1:
-        return "Zpomalení animace";
+        return tr("Zpomalení animace");
     case ControlId::nZrcadleniDvouRozhrani:
-        return "Nadpis";
+        return tr("Nadpis");
     default:
         return {};
     }
@@ -19,17 +19,21 @@ std::string_view accessibleName(ControlId id)
 std::string accessibleDescription(ControlId id)
 {
     if (id != ControlId::frmRelDelka) return {};
-    // "Relativní délka vektoru  světla" with its double blank, then
-    // "odrazeného od spodního rozhraní": read as one sentence.
-    std::string heading(layoutOf(ControlId::labRelDelka).caption);
-    if (const auto gap = heading.find("  "); gap != std::string::npos) heading.erase(gap, 1);
-    return heading + " " + std::string(layoutOf(ControlId::labOdrazeného).caption);
+    // The two painted lines of the heading, read as one sentence.
+    return std::string(tr("Relativní délka vektoru světla odrazeného od spodního rozhraní"));
+}
+
+std::string_view drawingDescription()
+{
+    return tr("Animace: světlo ze zdroje se odráží k detektoru na horním a dolním rozhraní skleněné desky. "
+              "Fázový diagram ukazuje vektory obou odrazů a jejich výslednici; graf vpravo ukazuje "
+              "odrazivost v závislosti na tloušťce desky.");
 }
 
 std::string desktopWindowDescription()
 {
-    return std::string(drawingDescription) +
-           " Klávesa F11 zvětší obraz na celou obrazovku, F11 nebo Esc ho vrátí zpět.";
+    return std::string(drawingDescription()) + " " +
+           std::string(tr("Klávesa F11 zvětší obraz na celou obrazovku, F11 nebo Esc ho vrátí zpět."));
 }
 
 } // namespace tavrolin

@@ -1,6 +1,7 @@
 #include "window/PaintedControls.h"
 
 #include "surface/Failure.h"
+#include "text/Catalogue.h"
 #include "window/Layout.h"
 
 #include <algorithm>
@@ -35,7 +36,8 @@ const PaintedControls::Entry* PaintedControls::find(ControlId id) const
 const PaintedControls::Entry& PaintedControls::at(ControlId id) const
 {
     if (const Entry* e = find(id)) return *e;
-    throw Failure(error::toolkit, "Ovládací prvek " + std::string(controlName(id)) + " se nekreslí do obrázku.");
+    throw Failure(error::toolkit,
+                  formatted(tr("Ovládací prvek {control} se nekreslí do obrázku."), {{"control", controlName(id)}}));
 }
 
 PaintedControls::Entry& PaintedControls::at(ControlId id)

@@ -1,5 +1,6 @@
 #include "window/Session.h"
 
+#include "text/Catalogue.h"
 #include "window/Layout.h"
 
 #include <utility>
@@ -8,8 +9,15 @@ namespace tavrolin {
 
 std::string failureText(const Failure& failure)
 {
-    return "Chyba č. " + std::to_string(failure.number()) + "\n\n" + failure.description();
+    return formatted(tr("Chyba č. {number}\n\n{description}"),
+                     {{"number", std::to_string(failure.number())}, {"description", failure.description()}});
 }
+
+std::string_view runStartedText() { return tr("Animace běží."); }
+
+std::string_view runEndedText() { return tr("Animace skončila."); }
+
+std::string_view stoppedText() { return tr("Program se zastavil na vnitřní chybě a nemůže pokračovat."); }
 
 Session::Session(Backend& backend) : backend_(backend), toolkit_(backend), window_(toolkit_), queue_(window_)
 {
@@ -19,12 +27,12 @@ Session::Session(Backend& backend) : backend_(backend), toolkit_(backend), windo
     // The picture says when a run goes on; a screen reader's user hears it.
     queue_.onHandlerStart([this](ControlId control, Event event) {
         running_ = control == ControlId::cmdStart && event == Event::Click;
-        if (running_) backend_.announce(runStartedText);
+        if (running_) backend_.announce(runStartedText());
     });
     queue_.onHandlerDone([this] {
         backend_.flush();
         toolkit_.handlerDone();
-        if (running_) backend_.announce(runEndedText);
+        if (running_) backend_.announce(runEndedText());
         running_ = false;
     });
     queue_.onClose([this] { end(0); });

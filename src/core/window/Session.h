@@ -71,13 +71,13 @@ private:
 };
 
 // What a screen reader is told when a run starts and when it has ended.
-constexpr std::string_view runStartedText = "Animace běží.";
-constexpr std::string_view runEndedText = "Animace skončila.";
+std::string_view runStartedText();
+std::string_view runEndedText();
 
 // What the failure box says: the error's number, then its description.
 std::string failureText(const Failure& failure);
 // What it says when the program stopped by itself, beyond its own failures
 // (the browser's WebAssembly aborted); the browser's reason follows.
-constexpr std::string_view stoppedText = "Program se zastavil na vnitřní chybě a nemůže pokračovat.";
+std::string_view stoppedText();
 
 } // namespace tavrolin

@@ -41,6 +41,7 @@ export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1366,
                                                       touch }));
     await page.addInitScript((language) => {
       Object.defineProperty(Navigator.prototype, 'language', { get: () => language, configurable: true });
+      Object.defineProperty(Navigator.prototype, 'languages', { get: () => [language], configurable: true });
     }, locale);
   }
   const requests = [];
