@@ -15,7 +15,7 @@ extract() {
              --keyword=N_:1 --keyword=NC_:1c,2 --add-location=file --sort-by-file --no-wrap \
              --package-name=tavrolin --msgid-bugs-address=https://tavrolin.example.org \
              --output="$1" "${sources[@]}"
-    xgettext --from-code=UTF-8 --join-existing --add-location=file --no-wrap --output="$1" \
+    xgettext --from-code=UTF-8 --join-existing --add-location=file --no-wrap --package-name=tavrolin --output="$1" \
              resources/linux/org.example.tavrolin.desktop resources/linux/org.example.tavrolin.metainfo.xml
 }
 
@@ -36,6 +36,7 @@ while read -r lang; do
     [[ $lang =~ ^[a-z] ]] || continue
     if [ -f "$po/$lang.po" ]; then
         msgmerge --quiet --update --backup=none --no-wrap --add-location=file "$po/$lang.po" "$po/tavrolin.pot"
+        msgattrib --no-obsolete --no-wrap --output-file="$po/$lang.po" "$po/$lang.po"
     else
         msginit --no-translator --no-wrap --locale="$lang" --input="$po/tavrolin.pot" --output-file="$po/$lang.po"
     fi

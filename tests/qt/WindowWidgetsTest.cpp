@@ -1,15 +1,21 @@
 #include "WindowWidgetsTest.h"
 
 #include "StartedProgram.h"
+#include "qt/Fonts.h"
 #include "qt/Program.h"
+#include "text/Catalogue.h"
+#include "window/LabelText.h"
 #include "window/Layout.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QtTest>
 
+#include <map>
 #include <memory>
 #include <set>
 
@@ -217,6 +223,103 @@ void WindowWidgetsTest::axisLabelBitmapIsTheDescribedImage()
             right += image.pixel(x, y) == qRgb(16, 24, 16);
     }
     QVERIFY2(right > 0 && left > 0, qPrintable(QString("%1 %2").arg(left).arg(right)));
+}
+
+namespace {
+
+QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
+
+// What a control's text needs and what its box gives it, in layout pixels
+// at 1:1. A painted label's need is its widest line.
+struct TextFit {
+    double need = 0, room = 0;
+};
+
+TextFit fitOf(const ControlRow& c)
+{
+    const QFont font = qt::fontFor(c.font);
+    const QFontMetricsF metrics(font);
+    const auto measure = [&](std::string_view t) { return metrics.horizontalAdvance(text(t)); };
+    const std::string_view caption = tr(c.caption);
+    if (c.kind == ControlKind::Image) {
+        const QFontMetricsF turned(qt::fontFor(axisLabelFont));
+        const auto axis = axisLabelText(c.width, c.height, axisLabelFont.pixelSize(),
+                                        [&](std::string_view t) { return turned.horizontalAdvance(text(t)); });
+        return axis ? TextFit{turned.horizontalAdvance(QString::fromStdString(axis->text)), double(c.height)}
+                    : TextFit{};
+    }
+    if (c.kind == ControlKind::Label) {
+        const auto family = c.font.value_or(windowLayout().defaultFont).family;
+        const int width = program->toolkit().painted().rect(c.id).width;
+        const auto lines = labelLines(caption, c.align, family, font.pixelSize(), width, c.height, measure);
+        TextFit fit{0, double(width)};
+        for (const TextLine& line : lines) {
+            const std::string_view trimmed = std::string_view(line.text).substr(0, line.text.find_last_not_of(' ') + 1);
+            fit.need = std::max(fit.need, measure(trimmed));
+        }
+        if (lines.size() > 1 && int(lines.size()) * lineHeight(family, font.pixelSize()) > c.height) fit.need = 1e9;
+        return fit;
+    }
+    QWidget* w = program->widget(c.id);
+    if (c.kind == ControlKind::Frame)
+        return {measure(caption), double(c.width - frameCaptionIndent - 2 * frameCaptionPadding)};
+    if (c.kind == ControlKind::TextField) {
+        QStyleOptionFrame o;
+        o.initFrom(w);
+        // QLineEdit keeps 2 px inside its contents on either side.
+        return {measure(caption), double(w->style()->subElementRect(QStyle::SE_LineEditContents, &o, w).width() - 4)};
+    }
+    QStyleOptionButton o;
+    o.initFrom(w);
+    const auto element =
+        c.kind == ControlKind::OptionButton ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+    return {measure(caption), double(w->style()->subElementRect(element, &o, w).width())};
+}
+
+// Whether the user ever sees the control: shown at start, or a label the
+// run's last picture shows, in a container that is seen.
+bool seen(const ControlRow& c)
+{
+    const bool own = c.visibleAtStart || c.kind == ControlKind::Label || c.kind == ControlKind::Image;
+    return own && (c.container == ControlId::Tavrolin || layoutOf(c.container).visibleAtStart);
+}
+
+} // namespace
+
+// Every language's texts, with the layout's fonts: a translation fits its box
+// without being drawn narrower, or needs no more room than the Czech text,
+// which the layout was made for. A centred label's lines are kept to the
+// Czech lines' width too: the run's picture covers that much of it.
+void WindowWidgetsTest::everyTextOfEveryLanguageFitsItsControl()
+{
+    std::map<ControlId, TextFit> czech;
+    QStringList misfits;
+    for (std::size_t l = 0; l < languageCount; ++l) {
+        const auto language = Language(l);
+        program.reset();
+        setLanguage(language);
+        program = test::startProgram(false);
+        QVERIFY(program);
+        for (const ControlRow& c : layout()) {
+            if (!seen(c) || (c.caption.empty() && c.kind != ControlKind::Image)) continue;
+            const TextFit fit = fitOf(c);
+            if (language == Language::Czech) {
+                czech[c.id] = fit;
+                continue;
+            }
+            double allowed = std::max(fit.room, czech[c.id].need);
+            if (c.align == TextAlign::Centre) allowed = std::min(fit.room, czech[c.id].need);
+            if (fit.need > allowed + 0.01)
+                misfits << QString("%1 %2: \"%3\" needs %4 of %5")
+                               .arg(text(languageTag(language)), name(c.id),
+                                    text(tavrolin::tr(c.kind == ControlKind::Image ? std::string_view("Síla skla")
+                                                                                   : c.caption)))
+                               .arg(fit.need, 0, 'f', 1)
+                               .arg(allowed, 0, 'f', 1);
+        }
+    }
+    setLanguage(Language::Czech);
+    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join('\n')));
 }
 
 QTEST_MAIN(WindowWidgetsTest)

@@ -19,4 +19,5 @@ private slots:
     void keyboardAloneStartsARunAndEndsTheProgram();
     void controlsWithoutCaptionsHaveAccessibleNames();
     void axisLabelBitmapIsTheDescribedImage();
+    void everyTextOfEveryLanguageFitsItsControl();
 };

@@ -4,6 +4,7 @@
 #include "window/Layout.h"
 
 #include "ColourMapping.h"
+#include "Fonts.h"
 #include "QtText.h"
 #include "surface/Colour.h"
 
@@ -182,7 +183,23 @@ void SurfaceWidget::paintControl(ControlId id, const QRect& rect, const QRect& c
     if (!look) return;
     QPainter& p = painter();
     p.setClipRect(clip);
-    if (!look->image.isNull()) {
+    const QFont turnedFont = fontFor(axisLabelFont);
+    const QFontMetricsF turnedMetrics(turnedFont);
+    const auto turned =
+        look->image.isNull()
+            ? std::nullopt
+            : axisLabelText(rect.width(), rect.height(), turnedFont.pixelSize(),
+                            [&](std::string_view text) { return turnedMetrics.horizontalAdvance(qs(text)); });
+    if (turned) {
+        p.fillRect(rect, toQColor(axisLabelBackground));
+        p.setFont(turnedFont);
+        p.setPen(QPen(toQColor(axisLabelInk)));
+        p.save();
+        p.translate(rect.left() + turned->x, rect.top() + turned->y);
+        p.rotate(90);
+        p.drawText(QPointF(0, turnedMetrics.ascent()), qs(turned->text));
+        p.restore();
+    } else if (!look->image.isNull()) {
         if (!look->image2x.isNull() && axisLabelTwice(canvas_.devicePixelRatio()))
             p.drawImage(QRectF(rect), look->image2x); // its pixels the canvas's, near enough
         else

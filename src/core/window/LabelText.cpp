@@ -1,5 +1,7 @@
 #include "window/LabelText.h"
 
+#include "text/Catalogue.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -73,6 +75,15 @@ std::vector<TextLine> labelLines(std::string_view text, TextAlign align, FontFam
         top += spacing;
     }
     return lines;
+}
+
+std::optional<AxisLabelText> axisLabelText(int width, int height, double fontPixels, const MeasureText& measure)
+{
+    if (currentLanguage() == Language::Czech) return std::nullopt;
+    std::string text(tr("Síla skla"));
+    const double length = measure(text);
+    const int thickness = lineHeight(axisLabelFont.family, fontPixels);
+    return AxisLabelText{std::move(text), (width + thickness) / 2.0, (height - length) / 2};
 }
 
 } // namespace tavrolin

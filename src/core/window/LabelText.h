@@ -2,7 +2,10 @@
 
 #include "window/Layout.h"
 
+#include "surface/Colour.h"
+
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,5 +40,22 @@ double squeezeToFit(double textWidth, double width);
 // blanks and all. Every line stays whole in the box's width.
 std::vector<TextLine> labelLines(std::string_view text, TextAlign align, FontFamily family, double fontPixels,
                                  int width, int height, const MeasureText& measure);
+
+// The image control's axis label. The Czech program shows its bitmap ("Síla
+// skla"); another language shows its own words, drawn as the bitmap has
+// them: turned a quarter to the right (read from top to bottom), centred in
+// the box, in the bitmap's colours.
+struct AxisLabelText {
+    std::string text;
+    // Where the text's top-left corner lies before it is turned about it, from
+    // the box's corner, in the pixels it is drawn in: the letters' tops face
+    // right, so this is the right-hand edge of the line.
+    double x = 0, y = 0;
+};
+constexpr FontStyle axisLabelFont{FontFamily::TimesNewRoman, 9.75, true};
+constexpr Colour axisLabelInk{0x00101810};
+constexpr Colour axisLabelBackground{0x00C0C7C0};
+// None where the bitmap serves.
+std::optional<AxisLabelText> axisLabelText(int width, int height, double fontPixels, const MeasureText& measure);
 
 } // namespace tavrolin

@@ -19,11 +19,25 @@ PixelRect PixelRect::intersected(const PixelRect& other) const
     return {l, t, r - l, b - t};
 }
 
+namespace {
+
+// The source's label is as narrow as the Czech word. In the last picture the
+// scene is empty to its right, and another language's longer word for the
+// source is given the detector label's width there.
+int boxWidth(const ControlRow& c)
+{
+    if (c.id == ControlId::labZdroj && currentLanguage() != Language::Czech)
+        return layoutOf(ControlId::labDetektor).width;
+    return c.width;
+}
+
+} // namespace
+
 PaintedControls::PaintedControls()
 {
     for (const ControlRow& c : layout()) {
         if (c.kind == ControlKind::Label || c.kind == ControlKind::Image)
-            entries_.push_back({c.id, {c.left, c.top, c.width, c.height}, c.visibleAtStart});
+            entries_.push_back({c.id, {c.left, c.top, boxWidth(c), c.height}, c.visibleAtStart});
     }
 }
 
