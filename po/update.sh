@@ -26,6 +26,9 @@ fresh=$(mktemp)
 trap 'rm -f "$fresh"' EXIT
 extract "$fresh"
 if [ "${1:-}" = --check ]; then
+    while read -r lang; do
+        [[ $lang =~ ^[a-z] ]] && msgfmt --check --output-file=/dev/null "$po/$lang.po"
+    done <"$po/LINGUAS"
     same "$fresh" "$po/tavrolin.pot" && exit 0
     echo "po/tavrolin.pot is not what the sources hold; run po/update.sh and translate what it marks:" >&2
     diff <(grep -v '^"POT-Creation-Date' "$po/tavrolin.pot") <(grep -v '^"POT-Creation-Date' "$fresh") >&2 || true

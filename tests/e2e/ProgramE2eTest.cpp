@@ -114,8 +114,10 @@ void ProgramE2eTest::init()
 {
     program = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Czech, as a Czech school's PC has it. Wine takes the language of its
+    // messages from LC_ALL where the system has no such locale installed.
     env.insert("LANG", "cs_CZ.UTF-8");
-    env.remove("LC_ALL");
+    env.insert("LC_ALL", "cs_CZ.UTF-8");
     env.remove("LC_NUMERIC");
     // A projector at 200 %: TAVROLIN_E2E_SCALE=2 runs the program scaled
     // (the Windows program takes the scale from its wine prefix's DPI).

@@ -1,4 +1,7 @@
 // The browser program: the page calls these from its own events.
+#include "surface/Failure.h"
+#include "text/Catalogue.h"
+#include "web/Page.h"
 #include "web/Program.h"
 
 #include <emscripten.h>
@@ -41,6 +44,14 @@ EMSCRIPTEN_KEEPALIVE int tavrolin_scrolled(int value, int step)
 
 int main()
 {
+    // The language comes first: the window is made in it. Should the page
+    // fail to say which it wants, the program starts in Czech and reports
+    // the page's failure when it builds its window.
+    try {
+        const tavrolin::web::page::LanguagesWanted wanted = tavrolin::web::page::languagesWanted();
+        tavrolin::setLanguage(tavrolin::chooseLanguage(wanted.named, wanted.preferred));
+    } catch (const tavrolin::Failure&) {
+    }
     program().start();
     return 0;
 }

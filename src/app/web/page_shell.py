@@ -1,25 +1,29 @@
 #!/usr/bin/python3
-"""Writes the page's shell with its fonts inside, and with the notices of the
-fonts and of the runtime that the page carries.
+"""Writes the page's shell with its fonts inside, with the notices of the
+fonts and of the runtime that the page carries, and with the page's own texts
+in every language: what it says where the browser runs no script, and where
+the program could not start.
 
 The fonts are the Liberation fonts that stand in for Times New Roman and MS
-Sans Serif, metric-compatible with them, cut down to the characters the
-window shows and put into the page as WOFF2, so that every caption fits its
+Sans Serif, metric-compatible with them, cut down to the characters of the
+program's texts in every language (CHARACTERS, written from the catalogue)
+and put into the page as WOFF2, so that every caption fits its
 box in every browser, whatever fonts the computer has. Their licence reserves
 the name Liberation (and Arimo, Tinos, Cousine) for the original fonts, so the
 subsets are renamed, and their notice travels with them as a comment.
 
-page_shell.py FONTS_DIR SHELL NOTICES LICENSE OUTPUT
+page_shell.py FONTS_DIR SHELL NOTICES LICENSE CHARACTERS PAGE_TEXTS OUTPUT
 """
 import base64
+import html
 import io
+import json
 import re
 import sys
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-CHARACTERS = " ,-./0123456789:ABCDFHIKLMNOPRSTZabcdefghijklmnoprstuvwxyzáéíóúýčďěňřšťůž"
 # family, style, CSS weight, file
 FACES = [
     ("Tavrolin Serif", "Bold", "bold", "LiberationSerif-Bold"),
@@ -50,7 +54,7 @@ def renamed(font, family, style):
         fail(f"{full} still names a reserved font: {left}")
 
 
-def face(fonts_dir, family, style, weight, file):
+def face(fonts_dir, characters, family, style, weight, file):
     options = subset.Options()
     options.flavor = "woff2"
     options.layout_features = ["kern"]
@@ -62,7 +66,7 @@ def face(fonts_dir, family, style, weight, file):
     except OSError as error:
         fail(f"the page's font {file} cannot be read: {error} (scripts/install-deps.sh test installs it)")
     subsetter = subset.Subsetter(options)
-    subsetter.populate(text=CHARACTERS)
+    subsetter.populate(text=characters)
     subsetter.subset(font)
     renamed(font, family, style)
     woff2 = io.BytesIO()
@@ -89,26 +93,41 @@ def comment(text, opening, closing, forbidden):
     return f"{opening}\n{text}{closing}\n"
 
 
-def main(fonts_dir, shell_path, notices_path, license_path, output):
+def page_texts(texts):
+    """The notice for a browser without script, in every language, and the
+    program's start-up notices as a script."""
+    noscript = "".join(f'<p lang="{tag}">{html.escape(text)}</p>' for tag, text in texts["page-noscript"].items())
+    notices = {k: v for k, v in texts.items() if k != "page-noscript"}
+    script = json.dumps(notices, ensure_ascii=False, sort_keys=True).replace("</", "<\\/")
+    return f"<noscript>{noscript}</noscript>\n", f"<script>var tavrolinNotices = {script};</script>\n"
+
+
+def main(fonts_dir, shell_path, notices_path, license_path, characters_path, texts_path, output):
+    with open(characters_path, encoding="utf-8") as f:
+        characters = f.read()
+    with open(texts_path, encoding="utf-8") as f:
+        texts = json.load(f)
     with open(notices_path, encoding="utf-8") as f:
         notices = f.read()
     with open(license_path, encoding="utf-8") as f:
         licence = f.read()
     with open(shell_path, encoding="utf-8") as f:
         shell = f.read()
-    for marker in ("<!-- NOTICES -->\n", "/* FONTS */\n"):
+    for marker in ("<!-- NOTICES -->\n", "/* FONTS */\n", "<!-- NOSCRIPT -->\n", "<!-- PAGE TEXTS -->\n"):
         if marker not in shell:
             fail(f"the shell has no {marker.strip()}")
     page_notice = ("Tavrolin, this page's program, is under the MIT licence:\n\n" + licence + "\n" + section(notices, 2) +
                    "\nThe notice of the fonts stands beside them, in the style below.\n")
-    fonts = comment(section(notices, 1), "/*", "*/", ["*/"]) + "".join(face(fonts_dir, *f) for f in FACES)
+    fonts = comment(section(notices, 1), "/*", "*/", ["*/"]) + "".join(face(fonts_dir, characters, *f) for f in FACES)
     shell = shell.replace("<!-- NOTICES -->\n", comment(page_notice, "<!--", "-->", ["--", "<!-"]))
     shell = shell.replace("/* FONTS */\n", fonts)
+    noscript, script = page_texts(texts)
+    shell = shell.replace("<!-- NOSCRIPT -->\n", noscript).replace("<!-- PAGE TEXTS -->\n", script)
     with open(output, "w", encoding="utf-8") as f:
         f.write(shell)
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 6:
+    if len(sys.argv) != 8:
         fail(__doc__.strip().splitlines()[-1])
     main(*sys.argv[1:])

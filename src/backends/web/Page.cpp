@@ -57,6 +57,11 @@ EM_JS(void, js_shape, (int dw, int dh), { try { TavrolinPage.shape(dw, dh); } ca
 EM_JS(void, js_flush, (const void* pixels, int width, int height, const void* rects, int count), { try {
     TavrolinPage.flush(pixels, width, height, rects, count);
 } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_renderTurned, (void* into, int width, int height, const char* text, double x, double y, int family,
+                              double pixels, int bold, unsigned background, unsigned foreground), { try {
+    TavrolinPage.renderTurned(into, width, height, UTF8ToString(text), x, y, family, pixels, bold !== 0, background,
+                              foreground);
+} catch (e) { TavrolinPage.caught(e); } });
 EM_JS(double, js_textWidth, (const char* text, int family, double pixels, int bold), { try {
     return TavrolinPage.textWidth(UTF8ToString(text), family, pixels, bold !== 0);
 } catch (e) { TavrolinPage.caught(e); return 0; } });
@@ -122,8 +127,10 @@ LanguagesWanted languagesWanted()
     for (bool first = true; at <= lines.size(); first = false) {
         const std::size_t end = std::min(lines.find('\n', at), lines.size());
         std::string line = lines.substr(at, end - at);
-        if (!first) wanted.preferred.push_back(std::move(line));
-        else if (line != "-") wanted.named = std::move(line);
+        if (!first)
+            wanted.preferred.push_back(std::move(line));
+        else if (line != "-")
+            wanted.named = std::move(line);
         at = end + 1;
     }
     return wanted;
@@ -237,6 +244,14 @@ void renderLabel(std::uint32_t* into, int width, int height, const std::vector<T
     }
     js_renderLabel(into, width, height, texts.c_str(), places.data(), int(font.family), pixels, font.bold,
                    background.value, foreground.value);
+    check();
+}
+
+void renderTurned(std::uint32_t* into, int width, int height, const AxisLabelText& text, const FontStyle& font,
+                  double pixels, Colour background, Colour foreground)
+{
+    js_renderTurned(into, width, height, text.text.c_str(), text.x, text.y, int(font.family), pixels, font.bold,
+                    background.value, foreground.value);
     check();
 }
 

@@ -27,9 +27,9 @@ struct LanguagesWanted {
 LanguagesWanted languagesWanted();
 // The page's own texts, in the program's language.
 struct Texts {
-    std::string_view ok;         // the failure box's button
-    std::string_view ended;      // what the page says when the program has ended
-    std::string endedTitle;      // the page's title then
+    std::string_view ok;    // the failure box's button
+    std::string_view ended; // what the page says when the program has ended
+    std::string endedTitle; // the page's title then
 };
 // Builds the page for the program, in the language given (its tag).
 void start(std::string_view language, const Texts& texts);
@@ -80,6 +80,10 @@ double textWidth(std::string_view text, const FontStyle& font, double pixels);
 void renderLabel(std::uint32_t* into, int width, int height, const std::vector<TextLine>& lines, const FontStyle& font,
                  double pixels, Colour background, Colour foreground);
 
+// The axis label's words into a buffer of that size, turned as the core
+// places them.
+void renderTurned(std::uint32_t* into, int width, int height, const AxisLabelText& text, const FontStyle& font,
+                  double pixels, Colour background, Colour foreground);
 std::string decimalSeparator();
 
 // Opens the question; answer() is -1 until it is answered, then 0 for yes,

@@ -25,8 +25,6 @@ WebBackend::WebBackend() : canvas_(0, 0, 1.0, opaque(windowLayout().background.v
 
 void WebBackend::build()
 {
-    const page::LanguagesWanted wanted = page::languagesWanted();
-    setLanguage(chooseLanguage(wanted.named, wanted.preferred));
     page::start(languageTag(currentLanguage()),
                 {tr("OK"), tr("Program Tavrolin skončil. Znovu ho spustíte obnovením stránky (klávesa F5)."),
                  formatted(tr("{title} (ukončen)"), {{"title", windowCaption()}})});
@@ -70,7 +68,19 @@ void WebBackend::renderLooks(const PaintedControls& painted)
         const PixelRect rect = canvas_.deviceRect(painted.rect(row.id));
         Pixels& look = looks_[indexOf(row.id)];
         if (row.kind == ControlKind::Image) {
-            look = axisLabel(rect.width, rect.height, canvas_.scale());
+            const double pixels = axisLabelFont.pixelSize() * canvas_.scale();
+            const auto turned = axisLabelText(rect.width, rect.height, pixels, [&](std::string_view text) {
+                return page::textWidth(text, axisLabelFont, pixels);
+            });
+            if (!turned) {
+                look = axisLabel(rect.width, rect.height, canvas_.scale());
+                continue;
+            }
+            look = {std::vector<Rgba>(std::size_t(std::max(rect.width, 0)) * std::size_t(std::max(rect.height, 0))),
+                    rect.width, rect.height};
+            if (!look.rgba.empty())
+                page::renderTurned(look.rgba.data(), rect.width, rect.height, *turned, axisLabelFont, pixels,
+                                   axisLabelBackground, axisLabelInk);
             continue;
         }
         look = {std::vector<Rgba>(std::size_t(std::max(rect.width, 0)) * std::size_t(std::max(rect.height, 0))),

@@ -506,6 +506,21 @@ var TavrolinPage = (function () {
       });
       HEAPU8.set(g.getImageData(0, 0, width, height).data, into);
     },
+    // One line turned a quarter to the right, its top-left corner at (x, y).
+    renderTurned: function (into, width, height, text, x, y, family, pixels, bold, background, foreground) {
+      var off = document.createElement('canvas');
+      off.width = width;
+      off.height = height;
+      var g = off.getContext('2d');
+      g.fillStyle = css(background);
+      g.fillRect(0, 0, width, height);
+      g.fillStyle = css(foreground);
+      g.font = fontOf(family, pixels, bold);
+      g.textBaseline = 'top';
+      g.setTransform(0, 1, -1, 0, x, y);
+      g.fillText(text, 0, 0);
+      HEAPU8.set(g.getImageData(0, 0, width, height).data, into);
+    },
 
     // The browser's language's, found once: the program asks for it at every
     // step.

@@ -1,24 +1,32 @@
 #include "Fonts.h"
 
+#include "text/Catalogue.h"
+
 #include <algorithm>
 
 namespace tavrolin::win32 {
 
 namespace {
 
-HFONT fontOfWidth(const FontStyle& f, const DeviceScale& scale, int averageWidth)
+HFONT fontOfWidth(const FontStyle& f, const DeviceScale& scale, int averageWidth, int escapement = 0)
 {
     const wchar_t* family = f.family == FontFamily::TimesNewRoman ? L"Times New Roman" : L"MS Sans Serif";
     // Sized in pixels, as the layout is drawn for 96 dpi, times the screen's
-    // scale; the Central European character set for the Czech letters.
-    return CreateFontW(-scale.size(f.pixelSize()), averageWidth, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
-                       FALSE, EASTEUROPE_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    // scale; in the character set of the language's letters: the Central
+    // European one for Czech and its neighbours, the Cyrillic one for
+    // Ukrainian (MS Sans Serif is a bitmap font with one set per file).
+    const DWORD charset = writtenInCyrillic(currentLanguage()) ? RUSSIAN_CHARSET : EASTEUROPE_CHARSET;
+    return CreateFontW(-scale.size(f.pixelSize()), averageWidth, escapement, escapement, f.bold ? FW_BOLD : FW_NORMAL,
+                       FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, family);
 }
 
 } // namespace
 
 HFONT createFont(const FontStyle& f, const DeviceScale& scale) { return fontOfWidth(f, scale, 0); }
+
+// Tenths of a degree, anticlockwise: the text runs down the screen.
+HFONT createTurnedFont(const FontStyle& f, const DeviceScale& scale) { return fontOfWidth(f, scale, 0, 2700); }
 
 int textWidth(HDC dc, HFONT font, std::wstring_view text)
 {

@@ -11,6 +11,9 @@ namespace tavrolin::win32 {
 
 // A layout font at the screen's scale; the caller deletes it.
 HFONT createFont(const FontStyle& font, const DeviceScale& scale);
+// The same font turned a quarter to the right, its text read from top to
+// bottom.
+HFONT createTurnedFont(const FontStyle& font, const DeviceScale& scale);
 
 // How wide the text is in the font, in device pixels.
 int textWidth(HDC dc, HFONT font, std::wstring_view text);

@@ -182,6 +182,27 @@ void GdiSurface::paintControl(ControlId id, RECT rect, const RECT& clip)
     if (!look) return;
     const int saved = SaveDC(dc_);
     IntersectClipRect(dc_, clip.left, clip.top, clip.right, clip.bottom);
+    const HFONT upright = look->image ? createFont(axisLabelFont, scale_) : nullptr;
+    const auto turned =
+        !upright ? std::nullopt
+                 : axisLabelText(rect.right - rect.left, rect.bottom - rect.top, scale_.size(axisLabelFont.pixelSize()),
+                                 [&](std::string_view text) { return double(textWidth(dc_, upright, widen(text))); });
+    if (upright) DeleteObject(upright);
+    if (turned) {
+        fill(rect, toColorRef(axisLabelBackground.value));
+        const HFONT font = createTurnedFont(axisLabelFont, scale_);
+        SelectObject(dc_, font);
+        SetTextColor(dc_, toColorRef(axisLabelInk.value));
+        SetBkMode(dc_, TRANSPARENT);
+        SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+        const std::wstring text = widen(turned->text);
+        ExtTextOutW(dc_, rect.left + int(std::lround(turned->x)), rect.top + int(std::lround(turned->y)), 0, nullptr,
+                    text.c_str(), UINT(text.size()), nullptr);
+        RestoreDC(dc_, saved);
+        DeleteObject(font);
+        touch(clip);
+        return;
+    }
     if (look->image) {
         HBITMAP image = look->image2x && axisLabelTwice(scale_.dpi() / 96.0) ? look->image2x : look->image;
         BITMAP size{};

@@ -4,6 +4,7 @@
 #include "DpiAwareness.h"
 #include "Fonts.h"
 #include "Text.h"
+#include "text/Catalogue.h"
 #include "window/LabelText.h"
 #include "window/Layout.h"
 #include "window/SceneFit.h"

@@ -16,6 +16,8 @@ constexpr std::size_t languageCount = 6;
 
 // The language's tag (BCP 47, as an HTML lang attribute takes it).
 std::string_view languageTag(Language language);
+// Whether its letters are Cyrillic, not Latin.
+constexpr bool writtenInCyrillic(Language language) { return language == Language::Ukrainian; }
 
 // The language a tag or a POSIX locale name stands for, by its primary
 // subtag: "en-GB", "de_AT.UTF-8" and "SK" are all understood; "C", "POSIX"

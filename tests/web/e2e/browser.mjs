@@ -25,8 +25,9 @@ export async function launch() {
 // unless told not to wait for that; initScript runs in the page before the
 // program. Every request the page makes is written down.
 // A touch screen is a phone's or a tablet's: a finger for a pointer.
+// `query` is the address's query, as a teacher's link may have one.
 export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1366, height = 768, touch = false,
-                                      initScript = null, ready = true } = {}) {
+                                      initScript = null, ready = true, query = '' } = {}) {
   const file = process.env.TAVROLIN_HTML;
   if (!file) throw new Error('TAVROLIN_HTML names no tavrolin.html');
   let context, page;
@@ -50,7 +51,7 @@ export async function open(browser, { locale = 'cs-CZ', scale = 1, width = 1366,
   page.on('pageerror', (e) => errors.push(String(e)));
   page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
   if (initScript) await page.addInitScript(initScript);
-  await page.goto(pathToFileURL(file).href);
+  await page.goto(pathToFileURL(file).href + (query ? '?' + query : ''));
   if (ready) await page.waitForFunction(() => document.activeElement && document.activeElement.id === 'cmdStart');
   // The errors reported so far (an engine that cannot report them as they
   // come is asked now).

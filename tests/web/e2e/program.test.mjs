@@ -1,7 +1,8 @@
 // The browser program end to end: what a teacher sees and does on the page.
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, open, picture, plate, screenFacts, waitForRunEnd } from './browser.mjs';
+import { engine, launch, open, picture, plate, screenFacts, waitForRunEnd } from './browser.mjs';
+import { readFileSync } from 'node:fs';
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -210,6 +211,71 @@ describe('runs', () => {
     assert.deepEqual(after.slice(1), ['Zrcadlení dvou rozhraní!?', 'HScroll1'],
                      'typed into the title, then Shift+Tab from outside the order to its last stop');
   }));
+});
+
+// The program's translation of a Czech text, as the catalogue has it.
+function translated(language, czech) {
+  if (language === 'cs') return czech;
+  const po = readFileSync(new URL(`../../../po/${language}.po`, import.meta.url), 'utf8');
+  const quoted = (text) => JSON.stringify(text).slice(1, -1);
+  const found = po.match(new RegExp(`\\nmsgid "${quoted(czech).replace(/[.*+?^${}()|[\]\\]/g, '\\$&')}"\\nmsgstr "(.*)"\\n`));
+  if (!found) throw new Error(`${language}.po has no "${czech}"`);
+  return JSON.parse(`"${found[1]}"`);
+}
+
+// The controls of the scene whose text runs past their box.
+const overflowingControls = (page) => page.evaluate(() => [...document.querySelectorAll('[data-name]')]
+  .filter((e) => e.offsetParent !== null)
+  .filter((e) => {
+    if (e.tagName !== 'FIELDSET') return e.scrollWidth > e.clientWidth;
+    const legend = e.querySelector('legend');
+    return legend.offsetLeft + legend.offsetWidth > e.clientWidth;
+  })
+  .map((e) => e.dataset.name));
+
+describe('languages', () => {
+  // The graph of a run, which no language may change: its pixels, in layout
+  // pixels from the graph's top to the bottom of the scene.
+  const graph = (page) => page.evaluate(() => {
+    const canvas = document.querySelector('canvas.drawing');
+    const s = canvas.width / parseFloat(canvas.style.width);
+    const g = canvas.getContext('2d').getImageData(Math.round(410 * s), Math.round(209 * s), Math.round(380 * s),
+                                                   Math.round(360 * s)).data;
+    let hash = 0;
+    for (let i = 0; i < g.length; ++i) hash = (hash * 31 + g[i]) >>> 0;
+    return hash;
+  });
+  test('each language by the address\'s lang=: its captions fit, on a desktop and on a phone, and its run draws ' +
+       'the Czech curve', { skip: engine !== 'chromium' && 'the languages are checked once, in Chromium' }, async () => {
+    let czechCurve = null;
+    for (const language of ['cs', 'en', 'sk', 'de', 'pl', 'uk']) {
+      await withPage({ width: 800, height: 545, query: 'lang=' + language }, async ({ page }) => {
+        assert.equal(await page.evaluate(() => document.documentElement.lang), language);
+        assert.equal(await page.locator('#frmBarva1 legend').textContent(), translated(language, 'Barva grafu'));
+        assert.equal(await page.locator('#cmdKonec').textContent(), translated(language, 'Konec'));
+        assert.deepEqual(await overflowingControls(page), [], language);
+        assert.equal(await field(page, 'nBarva'), 'zelená', 'the settings stay Czech data');
+        await startAndWait(page);
+        const curve = await graph(page);
+        if (language === 'cs') czechCurve = curve;
+        assert.equal(curve, czechCurve, language + ': the curve differs from the Czech run\'s');
+      });
+      await withPage({ width: 390, height: 844, scale: 3, touch: true, query: 'lang=' + language }, async ({ page }) =>
+        assert.deepEqual(await overflowingControls(page), [], language + ' on a phone'));
+    }
+  });
+
+  test('no lang= follows the browser\'s languages; an unknown tag in lang= gives Czech', async () => {
+    await withPage({ locale: 'pl-PL' }, async ({ page }) => {
+      assert.equal(await page.evaluate(() => document.documentElement.lang), 'pl');
+      assert.equal(await page.locator('#cmdStart').textContent(), 'Start');
+      assert.equal(await page.locator('#frmBarva1 legend').textContent(), 'Kolor wykresu');
+    });
+    await withPage({ locale: 'pl-PL', query: 'lang=xx-%3Cb%3E' }, async ({ page }) => {
+      assert.equal(await page.evaluate(() => document.documentElement.lang), 'cs');
+      assert.equal(await page.locator('#frmBarva1 legend').textContent(), 'Barva grafu');
+    });
+  });
 });
 
 describe('keyboard and language', () => {
