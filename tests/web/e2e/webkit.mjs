@@ -195,11 +195,12 @@ class Page {
   }
   addInitScript(script, arg) { this.scripts.push([script, arg]); }
   async goto(url) {
-    const html = readFileSync(fileURLToPath(url), 'utf8');
+    const address = new URL(url);
+    const html = readFileSync(fileURLToPath(address), 'utf8');
     const first = this.scripts.map(([f, a]) => `<script>(${f.toString()})(${JSON.stringify(a)});</script>`).join('');
     const copy = join(this.folder, 'tavrolin.html');
     writeFileSync(copy, html.replace('<head>', '<head>' + first));
-    await this.session.get(pathToFileURL(copy).href);
+    await this.session.get(pathToFileURL(copy).href + address.search);
   }
   // The errors the page has reported so far, to those who asked for them.
   async collectErrors() {
