@@ -273,7 +273,14 @@ TextFit fitOf(const ControlRow& c)
     o.initFrom(w);
     const auto element =
         c.kind == ControlKind::OptionButton ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
-    return {measure(caption), double(w->style()->subElementRect(element, &o, w).width())};
+    // A neighbour that overlaps the button's end hides what runs under it.
+    const QRect contents = w->style()->subElementRect(element, &o, w);
+    int right = contents.right() + 1;
+    for (const ControlRow& d : layout())
+        if (d.id != c.id && d.container == c.container && d.visibleAtStart && d.left > c.left &&
+            d.left < c.left + c.width && d.top < c.top + c.height && c.top < d.top + d.height)
+            right = std::min(right, d.left - c.left);
+    return {measure(caption), double(right - contents.left())};
 }
 
 // Whether the user ever sees the control: shown at start, or a label the
