@@ -261,6 +261,20 @@ var TavrolinPage = (function () {
   // The language of the page's notices where the program could not choose it,
   // since it has not started: by the program's own rule, the address's lang=
   // if it has one, else the browser's languages, else Czech.
+  // A canvas of the box's size filled with its background, ready to write on.
+  function textCanvas(width, height, family, pixels, bold, background, foreground) {
+    var off = document.createElement('canvas');
+    off.width = width;
+    off.height = height;
+    var g = off.getContext('2d');
+    g.fillStyle = css(background);
+    g.fillRect(0, 0, width, height);
+    g.fillStyle = css(foreground);
+    g.font = fontOf(family, pixels, bold);
+    g.textBaseline = 'top';
+    return g;
+  }
+
   function noticeLanguage(notice) {
     if (texts !== null) return document.documentElement.lang;
     var named = new URLSearchParams(location.search).get('lang');
@@ -490,15 +504,7 @@ var TavrolinPage = (function () {
     // the drawing: written into memory the program gave. Each line has its
     // left, top and horizontal squeeze at places, places + 1, places + 2.
     renderLabel: function (into, width, height, lines, places, family, pixels, bold, background, foreground) {
-      var off = document.createElement('canvas');
-      off.width = width;
-      off.height = height;
-      var g = off.getContext('2d');
-      g.fillStyle = css(background);
-      g.fillRect(0, 0, width, height);
-      g.fillStyle = css(foreground);
-      g.font = fontOf(family, pixels, bold);
-      g.textBaseline = 'top';
+      var g = textCanvas(width, height, family, pixels, bold, background, foreground);
       lines.forEach(function (line, i) {
         var at = places + 3 * i;
         g.setTransform(HEAPF64[at + 2], 0, 0, 1, HEAPF64[at], HEAPF64[at + 1]);
@@ -508,15 +514,7 @@ var TavrolinPage = (function () {
     },
     // One line turned a quarter to the right, its top-left corner at (x, y).
     renderTurned: function (into, width, height, text, x, y, family, pixels, bold, background, foreground) {
-      var off = document.createElement('canvas');
-      off.width = width;
-      off.height = height;
-      var g = off.getContext('2d');
-      g.fillStyle = css(background);
-      g.fillRect(0, 0, width, height);
-      g.fillStyle = css(foreground);
-      g.font = fontOf(family, pixels, bold);
-      g.textBaseline = 'top';
+      var g = textCanvas(width, height, family, pixels, bold, background, foreground);
       g.setTransform(0, 1, -1, 0, x, y);
       g.fillText(text, 0, 0);
       HEAPU8.set(g.getImageData(0, 0, width, height).data, into);

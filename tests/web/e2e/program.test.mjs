@@ -37,6 +37,26 @@ async function startAndWait(page, answer) {
   await waitForRunEnd(page);
 }
 
+// The program's translation of a Czech text, as the catalogue has it.
+function translated(language, czech) {
+  if (language === 'cs') return czech;
+  const po = readFileSync(new URL(`../../../po/${language}.po`, import.meta.url), 'utf8');
+  const quoted = (text) => JSON.stringify(text).slice(1, -1);
+  const found = po.match(new RegExp(`\\nmsgid "${quoted(czech).replace(/[.*+?^${}()|[\]\\]/g, '\\$&')}"\\nmsgstr "(.*)"\\n`));
+  if (!found) throw new Error(`${language}.po has no "${czech}"`);
+  return JSON.parse(`"${found[1]}"`);
+}
+
+// The controls of the scene whose text runs past their box.
+const overflowingControls = (page) => page.evaluate(() => [...document.querySelectorAll('[data-name]')]
+  .filter((e) => e.offsetParent !== null)
+  .filter((e) => {
+    if (e.tagName !== 'FIELDSET') return e.scrollWidth > e.clientWidth;
+    const legend = e.querySelector('legend');
+    return legend.offsetLeft + legend.offsetWidth > e.clientWidth;
+  })
+  .map((e) => e.dataset.name));
+
 describe('the page at start-up', () => {
   test('controls stand at their layout places with their colours, hidden ones hidden, Start focused',
        () => withPage({}, async ({ page, requests }) => {
@@ -80,15 +100,7 @@ describe('any browser', () => {
           .test(document.head.querySelector('style').textContent),
       }));
       assert.deepEqual(notices, { page: true, fonts: true }, 'the licence notices in the page');
-      const overflowing = await page.evaluate(() => [...document.querySelectorAll('#tavrolin [data-name]')]
-        .filter((e) => e.offsetParent !== null)
-        .filter((e) => {
-          if (e.tagName !== 'FIELDSET') return e.scrollWidth > e.clientWidth;
-          const legend = e.querySelector('legend');
-          return legend.offsetLeft + legend.offsetWidth > e.clientWidth;
-        })
-        .map((e) => e.dataset.name));
-      assert.deepEqual(overflowing, []);
+      assert.deepEqual(await overflowingControls(page), []);
       // A painted one-line label whose text ran past its box would be cut
       // there: ink in its last column.
       const cut = await picture(page, { odrazeneho: { count: [784, 64, 1, 17], colour: 'black' },
@@ -212,26 +224,6 @@ describe('runs', () => {
                      'typed into the title, then Shift+Tab from outside the order to its last stop');
   }));
 });
-
-// The program's translation of a Czech text, as the catalogue has it.
-function translated(language, czech) {
-  if (language === 'cs') return czech;
-  const po = readFileSync(new URL(`../../../po/${language}.po`, import.meta.url), 'utf8');
-  const quoted = (text) => JSON.stringify(text).slice(1, -1);
-  const found = po.match(new RegExp(`\\nmsgid "${quoted(czech).replace(/[.*+?^${}()|[\]\\]/g, '\\$&')}"\\nmsgstr "(.*)"\\n`));
-  if (!found) throw new Error(`${language}.po has no "${czech}"`);
-  return JSON.parse(`"${found[1]}"`);
-}
-
-// The controls of the scene whose text runs past their box.
-const overflowingControls = (page) => page.evaluate(() => [...document.querySelectorAll('[data-name]')]
-  .filter((e) => e.offsetParent !== null)
-  .filter((e) => {
-    if (e.tagName !== 'FIELDSET') return e.scrollWidth > e.clientWidth;
-    const legend = e.querySelector('legend');
-    return legend.offsetLeft + legend.offsetWidth > e.clientWidth;
-  })
-  .map((e) => e.dataset.name));
 
 describe('languages', () => {
   // The graph of a run, which no language may change: its pixels, in layout
