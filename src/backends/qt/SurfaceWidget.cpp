@@ -183,13 +183,14 @@ void SurfaceWidget::paintControl(ControlId id, const QRect& rect, const QRect& c
     if (!look) return;
     QPainter& p = painter();
     p.setClipRect(clip);
+    // The image's words, where the language has them instead of the bitmap.
     const QFont turnedFont = fontFor(axisLabelFont);
-    const QFontMetricsF turnedMetrics(turnedFont);
     const auto turned =
         look->image.isNull()
             ? std::nullopt
-            : axisLabelText(rect.width(), rect.height(), turnedFont.pixelSize(),
-                            [&](std::string_view text) { return turnedMetrics.horizontalAdvance(qs(text)); });
+            : axisLabelText(rect.width(), rect.height(), turnedFont.pixelSize(), [&](std::string_view text) {
+                  return QFontMetricsF(turnedFont).horizontalAdvance(qs(text));
+              });
     if (turned) {
         p.fillRect(rect, toQColor(axisLabelBackground));
         p.setFont(turnedFont);
@@ -197,7 +198,7 @@ void SurfaceWidget::paintControl(ControlId id, const QRect& rect, const QRect& c
         p.save();
         p.translate(rect.left() + turned->x, rect.top() + turned->y);
         p.rotate(90);
-        p.drawText(QPointF(0, turnedMetrics.ascent()), qs(turned->text));
+        p.drawText(QPointF(0, QFontMetricsF(turnedFont).ascent()), qs(turned->text));
         p.restore();
     } else if (!look->image.isNull()) {
         if (!look->image2x.isNull() && axisLabelTwice(canvas_.devicePixelRatio()))

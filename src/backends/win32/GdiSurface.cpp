@@ -182,11 +182,15 @@ void GdiSurface::paintControl(ControlId id, RECT rect, const RECT& clip)
     if (!look) return;
     const int saved = SaveDC(dc_);
     IntersectClipRect(dc_, clip.left, clip.top, clip.right, clip.bottom);
-    const HFONT upright = look->image ? createFont(axisLabelFont, scale_) : nullptr;
-    const auto turned =
-        !upright ? std::nullopt
-                 : axisLabelText(rect.right - rect.left, rect.bottom - rect.top, scale_.size(axisLabelFont.pixelSize()),
-                                 [&](std::string_view text) { return double(textWidth(dc_, upright, widen(text))); });
+    // The image's words, where the language has them instead of the bitmap.
+    HFONT upright = nullptr;
+    const auto measure = [&](std::string_view text) {
+        if (!upright) upright = createFont(axisLabelFont, scale_);
+        return double(textWidth(dc_, upright, widen(text)));
+    };
+    const auto turned = look->image ? axisLabelText(rect.right - rect.left, rect.bottom - rect.top,
+                                                    scale_.size(axisLabelFont.pixelSize()), measure)
+                                    : std::nullopt;
     if (upright) DeleteObject(upright);
     if (turned) {
         fill(rect, toColorRef(axisLabelBackground.value));

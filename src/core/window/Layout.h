@@ -31,8 +31,8 @@ struct ControlRow {
     ControlId id;
     std::string_view name;
     ControlKind kind;
-    ControlId container; // ControlId::Tavrolin for controls placed on the window
-    std::string_view caption;
+    ControlId container;      // ControlId::Tavrolin for controls placed on the window
+    std::string_view caption; // the Czech text, the catalogue's key: shown as tr(caption)
     int left, top, width, height;
     std::optional<FontStyle> font; // none: the window's default font
     Colour background;
