@@ -582,7 +582,8 @@ var TavrolinPage = (function () {
       notice.className = 'ended';
       notice.setAttribute('role', 'alert');
       var notStarted = tavrolinNotices['page-not-started'];
-      notice.textContent = notStarted[noticeLanguage(notStarted)].replace('{reason}', reason);
+      // A function, so that a reason with "$&" in it is taken as it stands.
+      notice.textContent = notStarted[noticeLanguage(notStarted)].replace('{reason}', function () { return reason; });
       document.body.append(notice);
     },
 
