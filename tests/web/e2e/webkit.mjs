@@ -199,7 +199,7 @@ class Page {
     const html = readFileSync(fileURLToPath(address), 'utf8');
     const first = this.scripts.map(([f, a]) => `<script>(${f.toString()})(${JSON.stringify(a)});</script>`).join('');
     const copy = join(this.folder, 'tavrolin.html');
-    writeFileSync(copy, html.replace('<head>', '<head>' + first));
+    writeFileSync(copy, html.replace('<head>', () => '<head>' + first));
     await this.session.get(pathToFileURL(copy).href + address.search);
   }
   // The errors the page has reported so far, to those who asked for them.
