@@ -49,10 +49,10 @@ int main(int argc, char** argv)
     // The system's language for messages, as gettext reads it; TAVROLIN_LANG
     // names another.
     const char* named = std::getenv("TAVROLIN_LANG");
-    tavrolin::setLanguage(tavrolin::chooseLanguage(
-        named ? std::optional<std::string_view>(named) : std::nullopt,
-        tavrolin::posixPreferredLanguages(std::getenv("LANGUAGE"), std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
-                                          std::getenv("LANG"))));
+    tavrolin::setLanguage(
+        tavrolin::chooseLanguage(named ? std::optional<std::string_view>(named) : std::nullopt,
+                                 tavrolin::posixPreferredLanguages(std::getenv("LANGUAGE"), std::getenv("LC_ALL"),
+                                                                   std::getenv("LC_MESSAGES"), std::getenv("LANG"))));
     tavrolin::qt::Program program;
     return program.run();
 }

@@ -5,12 +5,13 @@
 #include "surface/Failure.h"
 #include "text/Catalogue.h"
 
-#include <algorithm>
+#include <sstream>
 
 #include <cstdlib>
 
 // clang-format off
-EM_JS(char*, js_languagesWanted, (), { try { return allocateUTF8(TavrolinPage.languagesWanted()); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(char*, js_namedLanguage, (), { try { return allocateUTF8(TavrolinPage.namedLanguage()); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(char*, js_preferredLanguages, (), { try { return allocateUTF8(TavrolinPage.preferredLanguages()); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_start, (const char* language, const char* ok, const char* ended, const char* endedTitle), { try {
     TavrolinPage.start(UTF8ToString(language),
                        {ok: UTF8ToString(ok), ended: UTF8ToString(ended), endedTitle: UTF8ToString(endedTitle)});
@@ -120,19 +121,10 @@ template <class T> T checked(T value)
 
 LanguagesWanted languagesWanted()
 {
-    const std::string lines = owned(js_languagesWanted());
-    check();
-    LanguagesWanted wanted;
-    std::size_t at = 0;
-    for (bool first = true; at <= lines.size(); first = false) {
-        const std::size_t end = std::min(lines.find('\n', at), lines.size());
-        std::string line = lines.substr(at, end - at);
-        if (!first)
-            wanted.preferred.push_back(std::move(line));
-        else if (line != "-")
-            wanted.named = std::move(line);
-        at = end + 1;
-    }
+    LanguagesWanted wanted{checked(owned(js_namedLanguage())), {}};
+    std::istringstream preferred(checked(owned(js_preferredLanguages())));
+    for (std::string tag; std::getline(preferred, tag);)
+        wanted.preferred.push_back(tag);
     return wanted;
 }
 void start(std::string_view language, const Texts& texts)

@@ -8,7 +8,6 @@
 #include "window/SceneFit.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,10 +17,10 @@ namespace tavrolin::web::page {
 // The calls the program makes of its page (page.js). Control indexes are
 // the ControlId values.
 
-// The languages the page is asked for: its address's lang= parameter, if it
-// has one, and the browser's preferred languages in order.
+// The languages the page is asked for: its address's lang= parameter (empty
+// where it has none), and the browser's preferred languages in order.
 struct LanguagesWanted {
-    std::optional<std::string> named;
+    std::string named;
     std::vector<std::string> preferred;
 };
 LanguagesWanted languagesWanted();

@@ -61,6 +61,17 @@ bool WebBackend::reshape(const PaintedControls& painted)
     return true;
 }
 
+namespace {
+
+// A look of the rectangle's size, to be written into; empty for an empty one.
+Pixels blankLook(const PixelRect& rect)
+{
+    return {std::vector<Rgba>(std::size_t(std::max(rect.width, 0)) * std::size_t(std::max(rect.height, 0))), rect.width,
+            rect.height};
+}
+
+} // namespace
+
 void WebBackend::renderLooks(const PaintedControls& painted)
 {
     for (const ControlRow& row : layout()) {
@@ -76,15 +87,13 @@ void WebBackend::renderLooks(const PaintedControls& painted)
                 look = axisLabel(rect.width, rect.height, canvas_.scale());
                 continue;
             }
-            look = {std::vector<Rgba>(std::size_t(std::max(rect.width, 0)) * std::size_t(std::max(rect.height, 0))),
-                    rect.width, rect.height};
+            look = blankLook(rect);
             if (!look.rgba.empty())
                 page::renderTurned(look.rgba.data(), rect.width, rect.height, *turned, axisLabelFont, pixels,
                                    axisLabelBackground, axisLabelInk);
             continue;
         }
-        look = {std::vector<Rgba>(std::size_t(std::max(rect.width, 0)) * std::size_t(std::max(rect.height, 0))),
-                rect.width, rect.height};
+        look = blankLook(rect);
         if (look.rgba.empty()) continue;
         const FontStyle font = row.font.value_or(windowLayout().defaultFont);
         const double pixels = font.pixelSize() * canvas_.scale();

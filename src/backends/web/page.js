@@ -294,13 +294,13 @@ var TavrolinPage = (function () {
     // True while a handler runs or held input waits: the page's tests wait
     // on it for a run's end.
     busy: function () { return busy(); },
-    // The languages the page is asked for: the address's lang= first (one
-    // line, "-" where it names none), then the browser's, one a line. The
-    // program chooses among them.
-    languagesWanted: function () {
-      var named = new URLSearchParams(location.search).get('lang');
+    // The languages the page is asked for, for the program to choose among:
+    // the one its address names (lang=, empty for none), and the browser's
+    // in order, one a line.
+    namedLanguage: function () { return new URLSearchParams(location.search).get('lang') || ''; },
+    preferredLanguages: function () {
       var preferred = navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language];
-      return [named === null || named === '' ? '-' : named].concat(Array.from(preferred).filter(Boolean)).join('\n');
+      return Array.from(preferred).filter(Boolean).join('\n');
     },
     start: function (language, pageTexts) {
       document.documentElement.lang = language;

@@ -23,8 +23,8 @@ struct Band {
 double nearRightEdge(const SceneGeometry& g) { return g.areaWidth - 5; }
 double halfWidth(const SceneGeometry& g) { return g.areaWidth / 2; }
 
-constexpr Band bandA{1, 600, 100, nearRightEdge}; // the graph, asked for
-constexpr Band bandB{1, 500, 20, halfWidth};      // the glass side
+constexpr Band bandA{1, 600, 100, nearRightEdge};   // the graph, asked for
+constexpr Band bandB{1, 500, 20, halfWidth};        // the glass side
 constexpr Band bandC{400, 600, 100, nearRightEdge}; // phase diagram, strip above the graph
 
 void clear(Toolkit& tk, const SceneGeometry& g, const Band& band)

@@ -43,14 +43,15 @@ Colour resolveColour(Colour colour, Colour buttonFace)
 {
     if (!colour.isSystem()) return colour;
     if (colour.systemIndex() == buttonFaceIndex) return buttonFace;
-    throw Failure(error::toolkit,
-                  formatted(tr("Neznámá systémová barva {number}."), {{"number", std::to_string(colour.systemIndex())}}));
+    throw Failure(error::toolkit, formatted(tr("Neznámá systémová barva {number}."),
+                                            {{"number", std::to_string(colour.systemIndex())}}));
 }
 
 void BackendToolkit::setPenWidth(std::int16_t width)
 {
     if (width < 1)
-        throw Failure(error::toolkit, formatted(tr("Neplatná šířka pera {number}."), {{"number", std::to_string(width)}}));
+        throw Failure(error::toolkit,
+                      formatted(tr("Neplatná šířka pera {number}."), {{"number", std::to_string(width)}}));
     penWidth_ = width;
 }
 
