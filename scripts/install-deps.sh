@@ -6,13 +6,14 @@ here=$(dirname "$0")
 
 what=${1:-test}
 build_pkgs=(cmake ninja-build ccache g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation fonts-wine
-            gettext python3 python3-polib)
+            gettext python3 python3-polib qt6-multimedia-dev)
 # Both Windows cross compilers and 64-bit wine: the 32-bit program is the
 # product, its 64-bit build the stand-in tested where 32-bit wine cannot run.
 test_pkgs=(libgtest-dev googletest xvfb xauth openbox xdotool x11-utils x11-apps imagemagick wmctrl time libbenchmark-dev
            file g++-mingw-w64-i686 g++-mingw-w64-x86-64-posix wine wine64 icoutils
            wixl msitools osslsigncode openssl emscripten chromium firefox-esr webkit2gtk-driver
-           fonttools python3-brotli fonts-liberation2 dpkg-dev desktop-file-utils appstream lintian devscripts dbus at-spi2-core python3-pyatspi)
+           fonttools python3-brotli fonts-liberation2 dpkg-dev desktop-file-utils appstream lintian devscripts dbus at-spi2-core python3-pyatspi
+           pulseaudio pulseaudio-utils sox)
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 

@@ -32,6 +32,10 @@ public:
     std::array<bool, controlCount> made{}; // which controls the toolkit made: all but the painted ones
     std::vector<std::pair<ControlId, std::array<int, 2>>> moves;
     std::vector<PaintStep> paintSteps;
+    std::vector<Readout> readouts; // each shown, in order
+    bool readoutShown = false;
+    bool hasSound = true;                         // what opening the sound device gives
+    std::vector<std::pair<double, double>> tones; // pitch and loudness, in order
 
     // What a user's click does to an option button before its handler runs.
     void choose(ControlId button);
@@ -72,6 +76,14 @@ public:
     void scheduleHeldInput() override { ++heldInputScheduled; }
     void announce(std::string_view text) override { announced.emplace_back(text); }
     void close(int exitStatus) override { closedWith = exitStatus; }
+    void showReadout(const Readout& readout) override
+    {
+        readouts.push_back(readout);
+        readoutShown = true;
+    }
+    void hideReadout() override { readoutShown = false; }
+    bool startSound() override { return hasSound; }
+    void tone(double hz, double loudness) override { tones.emplace_back(hz, loudness); }
 
 private:
     std::string separator_;

@@ -62,6 +62,9 @@ SweepEnd thicknessSweep(Toolkit& tk, const SceneGeometry& g)
     const Point centre{g.arrowCx, g.arrowCy};
     const Point frontTip{g.arrowCx + g.frontLen, g.arrowCy};
 
+    const double smallest = reflectScale * (g.frontLen - g.backLen) * (g.frontLen - g.backLen);
+    const double largest = reflectScale * (g.frontLen + g.backLen) * (g.frontLen + g.backLen);
+
     int thickness = 0;
     double prevBottomY = 0;
     for (; thickness <= maxThickness; ++thickness) {
@@ -100,7 +103,10 @@ SweepEnd thicknessSweep(Toolkit& tk, const SceneGeometry& g)
             tk.drawCircle(single(g.graphX0 + value), single(g.graphY0 + thickness), 1, point.colour);
 
         tk.setPenWidth(1);
-        for (int r = 1; r <= thickness; ++r) line(tk, {g.glassLeft, g.glassTop + r}, {g.glassRight, g.glassTop + r});
+        for (int r = 1; r <= thickness; ++r)
+            line(tk, {g.glassLeft, g.glassTop + r}, {g.glassRight, g.glassTop + r});
+
+        tk.stepPlotted({thickness, phase, value, smallest, largest, g.graphX0 + value, g.graphY0 + thickness});
 
         const double delayCount = checked(tk.numberFromText(tk.getText(nSpomaleni)) * countsPerSlowDown);
         tk.pause(pauseFor(delayCount));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lesson/Readout.h"
 #include "surface/Colour.h"
 #include "surface/ControlId.h"
 #include "surface/Toolkit.h"
@@ -75,6 +76,15 @@ public:
     virtual void scheduleHeldInput() = 0;
     // Tells a screen reader's user, politely, what the picture does now.
     virtual void announce(std::string_view /*text*/) {}
+
+    // The readout of a paused run, above the drawing, and its removal.
+    virtual void showReadout(const Readout& /*readout*/) {}
+    virtual void hideReadout() {}
+    // Opens the sound device, silent; false where there is none to be had.
+    virtual bool startSound() { return false; }
+    // The tone glides to this pitch and fades to this loudness, 0 silence,
+    // as the tone's constants say.
+    virtual void tone(double /*hz*/, double /*loudness*/) {}
     // Ends the program: closes the window, with this exit status.
     virtual void close(int exitStatus) = 0;
 };

@@ -168,8 +168,13 @@ void BackendToolkit::pause(std::chrono::nanoseconds duration)
     backend_.flush();
     ++stepsShown_;
     // The pause ends at the step's deadline: the step's drawing and flush
-    // come out of it, so that steps are evenly spaced.
-    backend_.waitUntil(deadlines_.next(backend_.now(), duration));
+    // come out of it, so that steps are evenly spaced. A paused run waits
+    // for the user instead, and goes on with a whole pause.
+    if (!lesson_.holds()) backend_.waitUntil(deadlines_.next(backend_.now(), duration));
+    if (lesson_.holds()) {
+        lesson_.hold();
+        deadlines_.start();
+    }
 }
 
 } // namespace tavrolin

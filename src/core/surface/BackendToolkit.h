@@ -1,6 +1,7 @@
 #pragma once
 
 #include "animation/Pacing.h"
+#include "lesson/Lesson.h"
 #include "surface/Backend.h"
 #include "surface/Toolkit.h"
 #include "surface/WholePixel.h"
@@ -20,7 +21,7 @@ class BackendToolkit final : public Toolkit {
 public:
     using RunClickHandler = std::function<void(ControlId)>;
 
-    explicit BackendToolkit(Backend& backend) : backend_(backend) {}
+    explicit BackendToolkit(Backend& backend) : backend_(backend), lesson_(backend) {}
 
     // selectOption runs the button's click handler through this.
     void setClickHandlerRunner(RunClickHandler runner) { runClickHandler_ = std::move(runner); }
@@ -29,6 +30,7 @@ public:
     // A handler has ended: the next pause is a run's first, a whole one.
     void handlerDone() { deadlines_.start(); }
     int stepsShown() const { return stepsShown_; }
+    Lesson& lesson() { return lesson_; }
     const PaintedControls& painted() const { return painted_; }
     // Paints every visible painted control whole, as on a new drawing.
     void repaintPainted();
@@ -58,6 +60,7 @@ public:
     double numberFromText(std::string_view text) override;
 
     void pause(std::chrono::nanoseconds duration) override;
+    void stepPlotted(const PlottedStep& step) override { lesson_.plotted(step); }
 
     // A colour as it is drawn: no colour is the window's foreground, and a
     // system colour is looked up.
@@ -72,6 +75,7 @@ private:
     void drawnOver(float left, float top, float right, float bottom);
 
     PaintedControls painted_;
+    Lesson lesson_;
     animation::StepDeadlines deadlines_;
     RunClickHandler runClickHandler_;
     std::function<void()> closeWindow_;

@@ -13,6 +13,15 @@ namespace tavrolin {
 
 enum class Answer { Yes, No, Other };
 
+// What one step of a run has plotted: the plate's thickness, the back-surface
+// arrow's turn in radians, the reflection value, the smallest and largest
+// value these settings can reach, and where the graph's point lies.
+struct PlottedStep {
+    int thickness = 0;
+    double phase = 0, strength = 0, smallest = 0, largest = 0;
+    double x = 0, y = 0;
+};
+
 // Everything the program needs of a window toolkit. Coordinates are pixels
 // of the window's client area, origin top-left, y downwards. Every operation
 // that fails throws tavrolin::Failure.
@@ -51,6 +60,10 @@ public:
     // Shows everything drawn so far, then waits, keeping the window painted
     // but holding user input until the running handler has returned.
     virtual void pause(std::chrono::nanoseconds duration) = 0;
+
+    // A step has plotted its point, for what follows a run beside the
+    // picture (its values while paused, its tone); draws nothing.
+    virtual void stepPlotted(const PlottedStep& /*step*/) {}
 };
 
 } // namespace tavrolin

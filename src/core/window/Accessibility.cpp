@@ -1,5 +1,6 @@
 #include "window/Accessibility.h"
 
+#include "lesson/Lesson.h"
 #include "text/Catalogue.h"
 
 namespace tavrolin {
@@ -23,7 +24,12 @@ std::string accessibleDescription(ControlId id)
     return std::string(tr("Relativní délka vektoru světla odrazeného od spodního rozhraní"));
 }
 
-std::string_view drawingDescription()
+std::string drawingDescription()
+{
+    return std::string(sceneDescription()) + " " + std::string(pauseHelpText()) + " " + std::string(soundHelpText());
+}
+
+std::string_view sceneDescription()
 {
     return tr("Animace: světlo ze zdroje se odráží k detektoru na horním a dolním rozhraní skleněné desky. "
               "Fázový diagram ukazuje vektory obou odrazů a jejich výslednici; graf vpravo ukazuje "
@@ -32,7 +38,7 @@ std::string_view drawingDescription()
 
 std::string desktopWindowDescription()
 {
-    return std::string(drawingDescription()) + " " +
+    return drawingDescription() + " " +
            std::string(tr("Klávesa F11 zvětší obraz na celou obrazovku, F11 nebo Esc ho vrátí zpět."));
 }
 

@@ -17,7 +17,9 @@ std::string_view accessibleName(ControlId id);
 // two-line heading above the arrow-length frame. Empty elsewhere.
 std::string accessibleDescription(ControlId id);
 
-std::string_view drawingDescription();
+// What the drawing shows, and the keys that pause, step and sound a run.
+std::string drawingDescription();
+std::string_view sceneDescription();
 
 // The desktop window's description: the drawing's, and how to show it on
 // the whole screen.

@@ -27,12 +27,17 @@ Session::Session(Backend& backend) : backend_(backend), toolkit_(backend), windo
     // The picture says when a run goes on; a screen reader's user hears it.
     queue_.onHandlerStart([this](ControlId control, Event event) {
         running_ = control == ControlId::cmdStart && event == Event::Click;
-        if (running_) backend_.announce(runStartedText());
+        if (!running_) return;
+        toolkit_.lesson().runStarted();
+        backend_.announce(runStartedText());
     });
     queue_.onHandlerDone([this] {
         backend_.flush();
         toolkit_.handlerDone();
-        if (running_) backend_.announce(runEndedText());
+        if (running_) {
+            toolkit_.lesson().runEnded();
+            backend_.announce(runEndedText());
+        }
         running_ = false;
     });
     queue_.onClose([this] { end(0); });
@@ -95,6 +100,7 @@ bool Session::mayClose(bool fromDesktop, std::function<void()> closeAgainLater)
         return false;
     }
     ended_ = true;
+    toolkit_.lesson().end();
     queue_.windowClosed();
     return true;
 }
@@ -110,6 +116,7 @@ void Session::stop(int exitStatus)
 {
     ended_ = true;
     exitStatus_ = exitStatus;
+    toolkit_.lesson().end();
     queue_.windowClosed();
 }
 

@@ -33,6 +33,11 @@ public:
     // window may close now, which ends the session.
     bool mayClose(bool fromDesktop, std::function<void()> closeAgainLater);
 
+    // A lesson key or a touch of the drawing (see Lesson). True if the
+    // program has taken it; otherwise it is the window's, to be held during
+    // a run like any other input.
+    bool lessonInput(const LessonInput& input) { return !ended_ && toolkit_.lesson().take(input); }
+
     // The backend's window has a new size or scale, to which the scene is
     // to be fitted by apply. Taken now, or, while a handler runs, once it
     // has ended: a run's drawing keeps its scale, so that erasing redraws
