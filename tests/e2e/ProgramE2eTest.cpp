@@ -10,8 +10,11 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 using namespace tavrolin;
 using X = X11Session;
@@ -106,6 +109,19 @@ QImage waitForClosingPicture(bool hadGlass, int timeoutMs = hangGuardMs)
     if (!done) save(shot, "timeout");
     // The captions follow the fill at once; one more look includes them.
     return done ? X::screenshot() : QImage();
+}
+
+// How deep the plate has grown: its dark rows, at its left edge.
+int plateRows(const QImage& shot)
+{
+    return int(std::lround(picture::count(shot, view, QRect(35, 191, 1, 301), picture::foreground) / view.scale));
+}
+
+// The paused run's readout, a pale yellow box beside the curve.
+constexpr QRgb readoutColour = 0xFFFFFFE1;
+bool showsReadout(const QImage& shot)
+{
+    return picture::count(shot, view, QRect(421, 192, 379, 390), readoutColour) > 2000;
 }
 
 } // namespace
@@ -497,3 +513,101 @@ void ProgramE2eTest::keyboardAloneChoosesSettingsAndStartsARun()
 }
 
 QTEST_MAIN(ProgramE2eTest)
+
+void ProgramE2eTest::aPausedSteppedRunEndsAsAnUnpausedOne()
+{
+    clickOn(ControlId::cmdStart);
+    waitForRunUnderWay();
+    X::key("space");
+    const QImage paused = waitUntil(showsReadout);
+    QVERIFY(showsReadout(paused));
+    save(paused, "paused");
+    const int rows = plateRows(paused);
+    // Each step while paused grows the plate by exactly one row, and the
+    // readout comes back for it.
+    for (int step = 1; step <= 2; ++step) {
+        X::key("Right");
+        const QImage stepped =
+            waitUntil([&](const QImage& s) { return plateRows(s) != rows + step - 1 && showsReadout(s); });
+        QCOMPARE(plateRows(stepped), rows + step);
+    }
+    QVERIFY(!picture::plateIsGlass(X::screenshot(), view));
+    // A click on the drawing goes on with the run.
+    X::click(view.toScreen(200, 560));
+    const QImage resumed = waitForClosingPicture(false);
+    QVERIFY(!resumed.isNull());
+    QVERIFY(!showsReadout(resumed));
+
+    // The same run again, untouched: the very same picture.
+    clickOn(ControlId::cmdStart);
+    QVERIFY(!waitForQuestion().isEmpty());
+    X::key("Return");
+    const QImage unpaused = waitForClosingPicture(true);
+    QVERIFY(!unpaused.isNull());
+    const QRect client = view.toScreen(QRect(0, 0, 800, 600));
+    if (resumed.copy(client) != unpaused.copy(client)) {
+        save(resumed, "paused-run-end");
+        save(unpaused, "unpaused-run-end");
+        QFAIL("the paused run's picture differs from the unpaused run's: see e2e-screenshots");
+    }
+}
+
+// The real sound, recorded from the sound server's null output: through a
+// whole run it glides over one octave, 220 to 440 Hz, without a click.
+void ProgramE2eTest::theToneFollowsTheCurveWithoutClicks()
+{
+    const QString monitor = qEnvironmentVariable("TAVROLIN_E2E_SOUND_MONITOR");
+    if (monitor.isEmpty()) QSKIP("no sound server to record from: SoundE2eTest runs this under with-sound.sh");
+    X::key("z");
+    QProcess recorder;
+    // Into a file: the waits below do not read a pipe, which would fill.
+    QDir().mkpath("e2e-screenshots");
+    const QString recording = "e2e-screenshots/tone.raw";
+    recorder.setStandardOutputFile(recording);
+    recorder.start("parec", {"-d", monitor, "--raw", "--format=s16le", "--rate=44100", "--channels=1"});
+    QVERIFY2(recorder.waitForStarted(), "parec did not start");
+    // The monitor gives silence until the tone: once some has come, the
+    // recorder is listening.
+    QElapsedTimer listening;
+    listening.start();
+    while (QFileInfo(recording).size() < 4410 && listening.elapsed() < hangGuardMs)
+        QTest::qWait(20);
+    QVERIFY2(QFileInfo(recording).size() >= 4410, "parec recorded nothing");
+    clickOn(ControlId::cmdStart);
+    const QImage done = waitForClosingPicture(false);
+    QVERIFY(!done.isNull());
+    // The tone's fade after the run, and the server's latency, are well
+    // within a further half second of recording.
+    QTest::qWait(500);
+    recorder.terminate();
+    QVERIFY(recorder.waitForFinished(hangGuardMs));
+    QFile file(recording);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray raw = file.readAll();
+    std::vector<std::int16_t> samples(std::size_t(raw.size()) / 2);
+    std::memcpy(samples.data(), raw.constData(), samples.size() * 2);
+
+    // Each tenth of a second that sounds throughout (a sine at the tone's
+    // loudness has an RMS of 0.2 / √2): its pitch by zero crossings.
+    constexpr std::size_t window = 4410;
+    std::vector<double> pitches;
+    for (std::size_t at = 0; at + window <= samples.size(); at += window) {
+        double energy = 0;
+        int crossings = 0;
+        for (std::size_t i = at; i < at + window; ++i) {
+            energy += double(samples[i]) * samples[i];
+            if (i > at && (samples[i - 1] < 0) != (samples[i] < 0)) ++crossings;
+        }
+        if (std::sqrt(energy / window) > 0.13 * 32767) pitches.push_back(crossings / 2.0 * 10);
+    }
+    QVERIFY2(pitches.size() >= 20, qPrintable(QString("%1 s of tone recorded").arg(pitches.size() / 10.0)));
+    const auto [low, high] = std::minmax_element(pitches.begin(), pitches.end());
+    QVERIFY2(*low >= 210 && *high <= 450, qPrintable(QString("%1 to %2 Hz").arg(*low).arg(*high)));
+    QVERIFY2(*low < 240 && *high > 410, qPrintable(QString("only %1 to %2 Hz").arg(*low).arg(*high)));
+    // A click is a jump far beyond the steepest step of a 440 Hz sine at the
+    // tone's loudness.
+    int steepest = 0;
+    for (std::size_t i = 1; i < samples.size(); ++i)
+        steepest = std::max(steepest, std::abs(samples[i] - samples[i - 1]));
+    QVERIFY2(steepest < 2 * M_PI * 440 / 44100 * 32767 * 0.2 * 1.3, qPrintable(QString::number(steepest)));
+}

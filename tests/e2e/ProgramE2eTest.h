@@ -22,4 +22,6 @@ private slots:
     void inputHeldBehindAStartWaitsForItsQuestionAndRun();
     void keyboardAloneChoosesSettingsAndStartsARun();
     void presentationModeFitsTheSceneToTheScreenAndEscapeReturns();
+    void aPausedSteppedRunEndsAsAnUnpausedOne();
+    void theToneFollowsTheCurveWithoutClicks();
 };

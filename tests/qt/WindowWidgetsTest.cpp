@@ -1,6 +1,6 @@
 #include "WindowWidgetsTest.h"
-
 #include "StartedProgram.h"
+#include "lesson/Readout.h"
 #include "qt/Fonts.h"
 #include "qt/Program.h"
 #include "text/Catalogue.h"
@@ -323,6 +323,14 @@ void WindowWidgetsTest::everyTextOfEveryLanguageFitsItsControl()
                                                                                    : c.caption)))
                                .arg(fit.need, 0, 'f', 1)
                                .arg(allowed, 0, 'f', 1);
+        }
+        // The paused run's readout at its widest values.
+        const QFontMetricsF readoutMetrics(qt::fontFor(readoutFont));
+        for (const std::string& line : readoutTexts({300, 359, 100})) {
+            const double need = readoutMetrics.horizontalAdvance(text(line));
+            if (need > readoutWidth - 2 * readoutPadding)
+                misfits
+                    << QString("%1 readout: \"%2\" needs %3").arg(text(languageTag(language)), text(line)).arg(need);
         }
     }
     setLanguage(Language::Czech);

@@ -5,13 +5,18 @@
 #include "window/Layout.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTouchEvent>
 #include <QWindow>
 
 #include <memory>
+#include <optional>
 
 namespace tavrolin::qt {
 
@@ -40,6 +45,44 @@ bool isUserInput(QEvent::Type type)
     }
 }
 
+// The lesson's keys without a modifier, and a press or release of the left
+// button or a finger on the drawing, where no control lies.
+std::optional<LessonInput> lessonInputOf(const QEvent& event, QWidget& top)
+{
+    switch (event.type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto& key = static_cast<const QKeyEvent&>(event);
+        if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
+        LessonInput input{LessonKey::Space, event.type() == QEvent::KeyPress, key.isAutoRepeat()};
+        if (key.key() == Qt::Key_Right)
+            input.key = LessonKey::Right;
+        else if (key.key() == Qt::Key_Z)
+            input.key = LessonKey::Z;
+        else if (key.key() != Qt::Key_Space)
+            return std::nullopt;
+        const auto* field = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
+        input.intoText = field && !field->isReadOnly();
+        return input;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease: {
+        const auto& mouse = static_cast<const QMouseEvent&>(event);
+        if (mouse.button() != Qt::LeftButton || top.childAt(mouse.position().toPoint())) return std::nullopt;
+        return LessonInput{LessonKey::Drawing, event.type() != QEvent::MouseButtonRelease};
+    }
+    case QEvent::TouchBegin:
+    case QEvent::TouchEnd: {
+        const auto& touch = static_cast<const QTouchEvent&>(event);
+        if (touch.points().size() != 1 || top.childAt(touch.points().front().position().toPoint())) return std::nullopt;
+        return LessonInput{LessonKey::Drawing, event.type() == QEvent::TouchBegin};
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 EventBridge::EventBridge(Session& session, BuiltWindow& window) : session_(session), window_(window)
@@ -59,9 +102,12 @@ bool EventBridge::mayClose(bool fromDesktop)
 
 bool EventBridge::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!session_.queue().holdsInput() || !isUserInput(event->type()) || !watched->isWindowType()) return false;
+    if (!isUserInput(event->type()) || !watched->isWindowType()) return false;
     QWindow* window = window_.window->windowHandle();
     if (watched != window) return false;
+    if (const auto lesson = lessonInputOf(*event, *window_.window); lesson && session_.lessonInput(*lesson))
+        return true;
+    if (!session_.queue().holdsInput()) return false;
     std::shared_ptr<QEvent> input(event->clone());
     session_.queue().hold([this, to = QPointer<QWindow>(window), input] {
         if (to) deliver(to, *input);

@@ -145,6 +145,35 @@ void QtBackend::scheduleHeldInput()
         Qt::QueuedConnection);
 }
 
+void QtBackend::showReadout(const Readout& readout)
+{
+    if (!readout_)
+        readout_ = std::make_unique<ReadoutWidget>(
+            &surface_, [this](const QRectF& scene) { return surface_.sceneToWidget(scene); },
+            [this] { return surface_.sceneScale(); });
+    readout_->show(readout);
+}
+
+void QtBackend::hideReadout()
+{
+    if (readout_) readout_->hide();
+}
+
+bool QtBackend::startSound()
+{
+    if (!tone_) {
+        auto tone = std::make_unique<ToneOutput>();
+        if (!tone->start()) return false;
+        tone_ = std::move(tone);
+    }
+    return true;
+}
+
+void QtBackend::tone(double hz, double loudness)
+{
+    if (tone_) tone_->set(hz, loudness);
+}
+
 void QtBackend::close(int exitStatus)
 {
     // After a failure the event loop ends with its status, the window as it

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ReadoutWidget.h"
 #include "SurfaceWidget.h"
+#include "ToneOutput.h"
 #include "WindowBuilder.h"
 #include "surface/Backend.h"
 
 #include <chrono>
 #include <functional>
+#include <memory>
 
 namespace tavrolin::qt {
 
@@ -43,6 +46,10 @@ public:
     std::string decimalSeparator() override;
 
     void scheduleHeldInput() override;
+    void showReadout(const Readout& readout) override;
+    void hideReadout() override;
+    bool startSound() override;
+    void tone(double hz, double loudness) override;
     void close(int exitStatus) override;
 
     // The real wait: sleeps until the time is up, keeping the window painted
@@ -56,6 +63,8 @@ private:
     SurfaceWidget& surface_;
     Wait wait_;
     std::function<void()> deliverHeld_;
+    std::unique_ptr<ReadoutWidget> readout_;
+    std::unique_ptr<ToneOutput> tone_;
 };
 
 } // namespace tavrolin::qt

@@ -64,6 +64,12 @@ public:
     // widget's coordinates). What is drawn so far is kept, stretched to the
     // new scale.
     void setSceneFit(double scale, QPointF origin);
+    // Where a rectangle of the scene (layout pixels) shows in the widget.
+    QRectF sceneToWidget(const QRectF& scene) const
+    {
+        return QRectF(origin_ + scene.topLeft() * sceneScale_, scene.size() * sceneScale_);
+    }
+    double sceneScale() const { return sceneScale_; }
     // Grows the canvas to the window's present size; a canvas that cannot
     // be made throws std::bad_alloc.
     void fitCanvas();
