@@ -1,4 +1,5 @@
 #include "WindowWidgetsTest.h"
+
 #include "StartedProgram.h"
 #include "lesson/Readout.h"
 #include "qt/Fonts.h"

@@ -6,8 +6,7 @@ namespace {
 
 // The per-monitor functions exist only on Windows 10; the program also runs
 // on Windows 7, so they are looked up, never imported.
-template <typename Function>
-Function user32Function(const char* name)
+template <typename Function> Function user32Function(const char* name)
 {
     HMODULE user32 = GetModuleHandleW(L"user32.dll");
     return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
@@ -32,7 +31,8 @@ RECT frameAround(RECT client, DWORD style, int dpi)
 {
     using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
     static const auto adjustForDpi = user32Function<AdjustForDpi>("AdjustWindowRectExForDpi");
-    if (!adjustForDpi || !adjustForDpi(&client, style, FALSE, 0, UINT(dpi))) AdjustWindowRectEx(&client, style, FALSE, 0);
+    if (!adjustForDpi || !adjustForDpi(&client, style, FALSE, 0, UINT(dpi)))
+        AdjustWindowRectEx(&client, style, FALSE, 0);
     return client;
 }
 

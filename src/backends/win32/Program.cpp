@@ -8,9 +8,51 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace tavrolin::win32 {
+
+namespace {
+
+bool isTextField(HWND hwnd)
+{
+    wchar_t name[8] = {};
+    return GetClassNameW(hwnd, name, 8) && _wcsicmp(name, L"Edit") == 0 &&
+           !(GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY);
+}
+
+// The lesson's keys without a modifier, and the left button on the drawing:
+// the window's client area itself, where no control lies.
+std::optional<LessonInput> lessonInputOf(const MSG& msg, HWND window)
+{
+    switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP: {
+        if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || GetKeyState(VK_LWIN) < 0 ||
+            GetKeyState(VK_RWIN) < 0)
+            return std::nullopt;
+        LessonInput input{LessonKey::Space, msg.message == WM_KEYDOWN, (msg.lParam & (1 << 30)) != 0};
+        if (msg.wParam == VK_RIGHT)
+            input.key = LessonKey::Right;
+        else if (msg.wParam == 'Z')
+            input.key = LessonKey::Z;
+        else if (msg.wParam != VK_SPACE)
+            return std::nullopt;
+        input.intoText = isTextField(msg.hwnd);
+        return input;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+        if (msg.hwnd != window) return std::nullopt;
+        return LessonInput{LessonKey::Drawing, msg.message != WM_LBUTTONUP};
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 Program::Program(HINSTANCE instance) : backend_(built_), session_(backend_)
 {
@@ -52,8 +94,10 @@ void Program::dispatch(MSG& msg)
 
 bool Program::holdInput(const MSG& msg)
 {
-    if (!session_.queue().holdsInput() || !isUserInput(msg.message) || !built_.window) return false;
+    if (!isUserInput(msg.message) || !built_.window) return false;
     if (msg.hwnd != built_.window && !IsChild(built_.window, msg.hwnd)) return false;
+    if (const auto lesson = lessonInputOf(msg, built_.window); lesson && session_.lessonInput(*lesson)) return true;
+    if (!session_.queue().holdsInput()) return false;
     // The dialog manager reads Shift for Shift+Tab from the keyboard state,
     // which moves on as messages leave the queue: keep it with the message.
     std::array<BYTE, 256> keys{};

@@ -106,6 +106,32 @@ void Win32Backend::close(int exitStatus)
     if (built_.window) DestroyWindow(built_.window);
 }
 
+void Win32Backend::showReadout(const Readout& readout)
+{
+    if (!readout_) readout_ = std::make_unique<ReadoutWindow>(built_);
+    readout_->show(readout);
+}
+
+void Win32Backend::hideReadout()
+{
+    if (readout_) readout_->hide();
+}
+
+bool Win32Backend::startSound()
+{
+    if (!tone_) {
+        auto tone = std::make_unique<ToneOutput>();
+        if (!tone->start()) return false;
+        tone_ = std::move(tone);
+    }
+    return true;
+}
+
+void Win32Backend::tone(double hz, double loudness)
+{
+    if (tone_) tone_->set(hz, loudness);
+}
+
 bool isUserInput(UINT message)
 {
     return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);

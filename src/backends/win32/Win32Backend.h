@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ReadoutWindow.h"
+#include "ToneOutput.h"
 #include "WindowBuilder.h"
 #include "surface/Backend.h"
 
 #include <functional>
+#include <memory>
 
 namespace tavrolin::win32 {
 
@@ -51,6 +54,10 @@ public:
 
     void scheduleHeldInput() override;
     void close(int exitStatus) override;
+    void showReadout(const Readout& readout) override;
+    void hideReadout() override;
+    bool startSound() override;
+    void tone(double hz, double loudness) override;
 
     // Waits until the time is up, painting the window, answering the
     // system's sent messages and handing clicks and keys to holdInput_.
@@ -63,6 +70,8 @@ private:
     Wait wait_;
     HoldInput holdInput_;
     int exitStatus_ = 0;
+    std::unique_ptr<ReadoutWindow> readout_;
+    std::unique_ptr<ToneOutput> tone_;
 };
 
 } // namespace tavrolin::win32
