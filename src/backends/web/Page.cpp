@@ -12,10 +12,19 @@
 // clang-format off
 EM_JS(char*, js_namedLanguage, (), { try { return allocateUTF8(TavrolinPage.namedLanguage()); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(char*, js_preferredLanguages, (), { try { return allocateUTF8(TavrolinPage.preferredLanguages()); } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(void, js_start, (const char* language, const char* ok, const char* ended, const char* endedTitle), { try {
+EM_JS(void, js_start, (const char* language, const char* ok, const char* ended, const char* endedTitle, const char* touchPause, const char* soundButton), { try {
     TavrolinPage.start(UTF8ToString(language),
-                       {ok: UTF8ToString(ok), ended: UTF8ToString(ended), endedTitle: UTF8ToString(endedTitle)});
+                       {ok: UTF8ToString(ok), ended: UTF8ToString(ended), endedTitle: UTF8ToString(endedTitle),
+                        touchPause: UTF8ToString(touchPause), soundButton: UTF8ToString(soundButton)});
 } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_showReadout, (int left, int top, int width, int height, const char* lines, const double* places, int family, double pixels, int bold, unsigned ink, unsigned background), { try {
+    TavrolinPage.showReadout(left, top, width, height, UTF8ToString(lines).split('\n'), places >> 3,
+                             family, pixels, bold !== 0, ink, background);
+} catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_hideReadout, (), { try { TavrolinPage.hideReadout(); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(int, js_startSound, (), { try { return TavrolinPage.startSound() ? 1 : 0; } catch (e) { TavrolinPage.caught(e); return 0; } });
+EM_JS(void, js_tone, (double hz, double loudness, double glide, double fade), { try { TavrolinPage.tone(hz, loudness, glide, fade); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_showSound, (int on), { try { TavrolinPage.showSound(on !== 0); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_setDrawingDescription, (const char* text), { try { TavrolinPage.setDrawingDescription(UTF8ToString(text)); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(double, js_viewportWidth, (), { try { return TavrolinPage.viewportWidth(); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(double, js_viewportHeight, (), { try { return TavrolinPage.viewportHeight(); } catch (e) { TavrolinPage.caught(e); } });
@@ -130,7 +139,7 @@ LanguagesWanted languagesWanted()
 void start(std::string_view language, const Texts& texts)
 {
     js_start(std::string(language).c_str(), std::string(texts.ok).c_str(), std::string(texts.ended).c_str(),
-             texts.endedTitle.c_str());
+             texts.endedTitle.c_str(), std::string(texts.touchPause).c_str(), std::string(texts.soundButton).c_str());
     check();
 }
 void setDrawingDescription(std::string_view text)
@@ -259,6 +268,43 @@ int answer() { return checked(js_answer()); }
 void waitUntil(double deadline)
 {
     js_waitUntil(deadline);
+    check();
+}
+
+void showReadout(const Readout& readout, const FontStyle& font, Colour ink, Colour background)
+{
+    std::string lines;
+    std::vector<double> places;
+    for (const TextLine& line : readout.lines) {
+        if (!lines.empty()) lines += '\n';
+        lines += line.text;
+        places.push_back(line.left);
+        places.push_back(line.top);
+    }
+    js_showReadout(readout.left, readout.top, readout.width, readout.height, lines.c_str(), places.data(),
+                   int(font.family), font.pixelSize(),
+                   font.bold ? 1 : 0, ink.value, background.value);
+    check();
+}
+void hideReadout()
+{
+    js_hideReadout();
+    check();
+}
+bool startSound()
+{
+    const bool started = js_startSound() != 0;
+    check();
+    return started;
+}
+void tone(double hz, double loudness, double glideSeconds, double fadeSeconds)
+{
+    js_tone(hz, loudness, glideSeconds, fadeSeconds);
+    check();
+}
+void showSound(bool on)
+{
+    js_showSound(on ? 1 : 0);
     check();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lesson/Readout.h"
 #include "surface/Backend.h"
 #include "surface/Colour.h"
 #include "window/LabelText.h"
@@ -29,6 +30,8 @@ struct Texts {
     std::string_view ok;    // the failure box's button
     std::string_view ended; // what the page says when the program has ended
     std::string endedTitle; // the page's title then
+    std::string_view touchPause;  // the touch panel's line on pausing
+    std::string_view soundButton; // its button that turns the tone on and off
 };
 // Builds the page for the program, in the language given (its tag).
 void start(std::string_view language, const Texts& texts);
@@ -96,6 +99,15 @@ void waitUntil(double deadline);
 
 // Says the text in the page's polite live region.
 void announce(std::string_view text);
+
+// The paused run's readout, above the drawing.
+void showReadout(const Readout& readout, const FontStyle& font, Colour ink, Colour background);
+void hideReadout();
+// The tone, through Web Audio: false where the browser has none.
+bool startSound();
+void tone(double hz, double loudness, double glideSeconds, double fadeSeconds);
+// The touch panel's sound button shows whether the tone is on.
+void showSound(bool on);
 // Held input: the page calls tavrolin_deliver_held from a timer of its own.
 void scheduleHeld();
 // Gives held input number `number` to the controls; the events it made for

@@ -45,6 +45,16 @@ void Program::deliverHeldInput()
     session_.guard([this] { session_.queue().deliverHeldInput(); });
 }
 
+bool Program::lessonInput(const LessonInput& input)
+{
+    bool taken = false;
+    session_.guard([&] {
+        taken = session_.lessonInput(input);
+        page::showSound(session_.toolkit().lesson().soundOn());
+    });
+    return taken;
+}
+
 void Program::reshape()
 {
     session_.requestFit([this] {

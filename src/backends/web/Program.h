@@ -25,6 +25,9 @@ public:
     void hold(int number);
     // The page's timer, when the program asked for its held input.
     void deliverHeldInput();
+    // A lesson key, or a touch of the drawing or the sound button; true if
+    // the program took it.
+    bool lessonInput(const LessonInput& input);
     void reshape();
 
 private:

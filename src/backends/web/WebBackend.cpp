@@ -1,6 +1,8 @@
 #include "WebBackend.h"
 
 #include "Page.h"
+#include "lesson/Lesson.h"
+#include "lesson/Tone.h"
 #include "text/Catalogue.h"
 #include "window/Accessibility.h"
 #include "window/SceneFit.h"
@@ -27,7 +29,8 @@ void WebBackend::build()
 {
     page::start(languageTag(currentLanguage()),
                 {tr("OK"), tr("Program Tavrolin skončil. Znovu ho spustíte obnovením stránky (klávesa F5)."),
-                 formatted(tr("{title} (ukončen)"), {{"title", windowCaption()}})});
+                 formatted(tr("{title} (ukončen)"), {{"title", windowCaption()}}), touchPauseHelpText(),
+                 soundButtonText()});
     page::setDrawingDescription(drawingDescription());
     for (const ControlRow& row : layout())
         page::addControl(row, row.font.value_or(windowLayout().defaultFont), accessibleName(row.id),
@@ -190,6 +193,25 @@ void WebBackend::close(int /*exitStatus*/)
     if (failed_) return;
     flush();
     page::end();
+}
+
+} // namespace tavrolin::web
+
+namespace tavrolin::web {
+
+void WebBackend::showReadout(const Readout& readout)
+{
+    page::showReadout(readout, readoutFont, readoutInk, readoutBackground);
+}
+
+void WebBackend::hideReadout() { page::hideReadout(); }
+
+bool WebBackend::startSound() { return page::startSound(); }
+
+void WebBackend::tone(double hz, double loudness)
+{
+    using seconds = std::chrono::duration<double>;
+    page::tone(hz, loudness, seconds(toneGlide).count(), seconds(toneFade).count());
 }
 
 } // namespace tavrolin::web

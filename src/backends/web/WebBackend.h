@@ -52,6 +52,10 @@ public:
     std::string decimalSeparator() override { return separator_; }
 
     void scheduleHeldInput() override;
+    void showReadout(const Readout& readout) override;
+    void hideReadout() override;
+    bool startSound() override;
+    void tone(double hz, double loudness) override;
     void announce(std::string_view text) override;
     void close(int exitStatus) override;
 

@@ -26,6 +26,10 @@ var TavrolinPage = (function () {
   var stopped = null;     // the failure box's texts for a program that stopped by itself
   var texts = null;       // the page's own texts in the program's language: ok, ended, endedTitle
   var status = null;      // the polite live region
+  var shownFrom = { left: 0, top: 0 }; // the scene's point at the drawing's shown corner
+  var readout = null;     // the paused run's readout, above the drawing
+  var soundButton = null; // the touch panel's button for the tone
+  var audio = null;       // the tone: { context, oscillator, gain, sounding }
   var yieldChannel = new MessageChannel();
   var afterYield = [];
   yieldChannel.port1.onmessage = function () { afterYield.shift()(); };
@@ -117,9 +121,34 @@ var TavrolinPage = (function () {
     var box = target.getBoundingClientRect();
     return box.width > 0 ? Math.max(0, Math.min(1, (clientX - box.left) / box.width)) : null;
   }
+  // The lesson's keys (as the program numbers them: Space, the right arrow,
+  // Z) without a modifier, a press or release on the drawing, and a click or
+  // tap of the sound button, which is the Z key's.
+  var lessonKeys = { ' ': 0, 'ArrowRight': 1, 'z': 2, 'Z': 2 };
+  function lessonInputOf(event) {
+    var target = event.target;
+    if (event.type === 'keydown' || event.type === 'keyup') {
+      if (event.ctrlKey || event.metaKey || event.altKey || !(event.key in lessonKeys)) return null;
+      if (target !== document.body && !ownsControl(target)) return null;
+      return { key: lessonKeys[event.key], press: event.type === 'keydown', repeat: event.repeat,
+               intoText: target.tagName === 'INPUT' && target.type === 'text' && !target.readOnly };
+    }
+    if (target === canvas && (event.type === 'pointerdown' || event.type === 'pointerup') && event.button === 0)
+      return { key: 3, press: event.type === 'pointerdown', repeat: false, intoText: false };
+    if (target === soundButton && (event.type === 'click' || event.type === 'touchend'))
+      return { key: 2, press: true, repeat: false, intoText: false };
+    return null;
+  }
   function holdInput(event) {
     if (event.type === 'touchstart' && event.touches.length === 1)
       touchStart = { x: event.touches[0].clientX, y: event.touches[0].clientY };
+    var lesson = root && !ended && !insideDialog(event.target) ? lessonInputOf(event) : null;
+    if (lesson && Module._tavrolin_lesson(lesson.key, lesson.press ? 1 : 0, lesson.repeat ? 1 : 0,
+                                          lesson.intoText ? 1 : 0)) {
+      event.preventDefault();
+      event.stopImmediatePropagation();
+      return;
+    }
     if (!root || !ownsControl(event.target) || insideDialog(event.target) || !busy()) return;
     if (ended) { event.preventDefault(); event.stopImmediatePropagation(); return; }
     if (event.type === 'click') {
@@ -324,6 +353,17 @@ var TavrolinPage = (function () {
       status.setAttribute('aria-live', 'polite');
       status.setAttribute('role', 'status');
       document.body.append(status);
+      // Touch screens have no keys: the panel says how to pause, and has
+      // a button for the tone. Both stand after the settings.
+      var help = document.createElement('p');
+      help.className = 'help';
+      help.textContent = pageTexts.touchPause;
+      soundButton = document.createElement('button');
+      soundButton.type = 'button';
+      soundButton.className = 'sound';
+      soundButton.textContent = pageTexts.soundButton;
+      soundButton.setAttribute('aria-pressed', 'false');
+      panel.append(help, soundButton);
     },
     setDrawingDescription: function (text) { canvas.setAttribute('aria-label', text); },
     viewportWidth: function () { return document.documentElement.clientWidth; },
@@ -368,6 +408,7 @@ var TavrolinPage = (function () {
       root.style.width = boxWidth + 'px';
       root.style.height = boxHeight + 'px';
       root.style.transform = 'scale(' + scale + ')';
+      shownFrom = { left: boxLeft, top: boxTop };
       canvas.style.left = -boxLeft + 'px';
       canvas.style.top = -boxTop + 'px';
       // The boxes grow with the scene; in touch mode they have their own size.
@@ -563,6 +604,62 @@ var TavrolinPage = (function () {
     },
 
     announce: function (text) { status.textContent = text; },
+
+    // In the scene's pixels, as the root shows them; the lines' left and
+    // top at places, places + 1, and so on. A screen reader hears the
+    // values from the live region instead.
+    showReadout: function (left, top, width, height, lines, places, family, pixels, bold, ink, background) {
+      if (readout === null) {
+        readout = document.createElement('div');
+        readout.className = 'readout';
+        readout.setAttribute('aria-hidden', 'true');
+        root.append(readout);
+      }
+      place(readout, left - shownFrom.left, top - shownFrom.top, width, height);
+      readout.style.font = fontOf(family, pixels, bold);
+      readout.style.color = css(ink);
+      readout.style.background = css(background);
+      readout.style.borderColor = css(ink);
+      readout.replaceChildren.apply(readout, lines.map(function (text, i) {
+        var line = document.createElement('div');
+        line.textContent = text;
+        line.style.left = HEAPF64[places + 2 * i] + 'px';
+        line.style.top = HEAPF64[places + 2 * i + 1] + 'px';
+        return line;
+      }));
+      readout.hidden = false;
+    },
+    hideReadout: function () { if (readout !== null) readout.hidden = true; },
+    // A sine through a gain, made in the user's gesture that turned it on,
+    // as browsers require; silent until the program sets a loudness.
+    startSound: function () {
+      if (audio === null) {
+        var Context = window.AudioContext || window.webkitAudioContext;
+        if (!Context) return false;
+        var context = new Context();
+        var oscillator = context.createOscillator();
+        var gain = context.createGain();
+        gain.gain.value = 0;
+        oscillator.connect(gain);
+        gain.connect(context.destination);
+        oscillator.start();
+        audio = { context: context, oscillator: oscillator, gain: gain, sounding: false };
+      }
+      if (audio.context.state === 'suspended') audio.context.resume();
+      return true;
+    },
+    // The pitch glides with the time constant, the loudness reaches its
+    // value within the fade; a tone that starts from silence starts at its
+    // pitch.
+    tone: function (hz, loudness, glide, fade) {
+      if (audio === null) return;
+      var now = audio.context.currentTime;
+      if (audio.sounding) audio.oscillator.frequency.setTargetAtTime(hz, now, glide);
+      else audio.oscillator.frequency.setValueAtTime(hz, now);
+      audio.gain.gain.setTargetAtTime(loudness, now, fade / 3);
+      audio.sounding = loudness > 0;
+    },
+    showSound: function (on) { if (soundButton !== null) soundButton.setAttribute('aria-pressed', String(on)); },
     // The program has started: from now on it reports its own failures.
     ready: function (title, crashText) {
       ready = true;

@@ -13,6 +13,10 @@ std::string_view pauseHelpText()
 
 std::string_view soundHelpText() { return tr("Klávesa Z zapne a vypne zvuk, který sleduje graf."); }
 
+std::string_view touchPauseHelpText() { return tr("Klepnutí na obrázek animaci pozastaví a znovu spustí."); }
+
+std::string_view soundButtonText() { return tr("Zvuk sledující graf"); }
+
 bool Lesson::take(const LessonInput& input)
 {
     const bool toggle = input.press && !input.repeat;

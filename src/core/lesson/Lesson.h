@@ -69,5 +69,9 @@ private:
 // How to pause and step, and how to turn the tone on, one line each.
 std::string_view pauseHelpText();
 std::string_view soundHelpText();
+// The same on a touch screen, which has no keys: a tap on the picture, and
+// the button that turns the tone on and off.
+std::string_view touchPauseHelpText();
+std::string_view soundButtonText();
 
 } // namespace tavrolin

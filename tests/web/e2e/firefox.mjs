@@ -25,8 +25,6 @@ export async function launchFirefox() {
   };
 }
 
-const keyNames = { ' ': 'Space' };
-
 class Page {
   constructor(page) {
     this.raw = page;
@@ -35,7 +33,7 @@ class Page {
         const parts = keys.split('+');
         const key = parts.pop();
         for (const modifier of parts) await page.keyboard.down(modifier);
-        await page.keyboard.press(keyNames[key] || key);
+        await page.keyboard.press(key);
         for (const modifier of parts.reverse()) await page.keyboard.up(modifier);
       },
     };

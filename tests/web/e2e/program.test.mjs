@@ -271,6 +271,90 @@ describe('languages', () => {
   });
 });
 
+describe('a run as a lesson', () => {
+  // The whole drawing, hashed: what a run leaves on the canvas.
+  const drawing = (page) => page.evaluate(() => {
+    const canvas = document.querySelector('canvas.drawing');
+    const g = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let hash = 0;
+    for (let i = 0; i < g.length; ++i) hash = (hash * 31 + g[i]) >>> 0;
+    return hash;
+  });
+  // The thickness the readout shows, or null while it is hidden.
+  const shownThickness = (page) => page.evaluate(() => {
+    const readout = document.querySelector('.readout');
+    return readout && !readout.hidden ? Number(readout.firstChild.textContent.match(/\d+/)[0]) : null;
+  });
+
+  test('Space pauses a run beside its values, the right arrow steps it twice, Space resumes; it ends as an unpaused run',
+       () => withPage({}, async ({ page }) => {
+    await page.click('#cmdStart');
+    await page.waitForFunction(() => TavrolinPage.busy());
+    await page.keyboard.press(' ');
+    await page.waitForFunction(() => document.querySelector('.readout') && !document.querySelector('.readout').hidden);
+    const paused = await shownThickness(page);
+    assert.match(await page.locator('.announcer').textContent(), new RegExp(`^Pozastaveno: síla skla ${paused} px, `));
+    for (const step of [1, 2]) {
+      await page.keyboard.press('ArrowRight');
+      await page.waitForFunction((before) => !document.querySelector('.readout').hidden &&
+        document.querySelector('.readout').firstChild.textContent.match(/\d+/)[0] !== String(before), paused + step - 1);
+      assert.equal(await shownThickness(page), paused + step, 'one step a press');
+    }
+    assert.equal(await page.evaluate(() => TavrolinPage.busy()), true, 'still paused');
+    await page.keyboard.press(' ');
+    await waitForRunEnd(page);
+    assert.equal(await shownThickness(page), null);
+    const pausedRun = await drawing(page);
+    await startAndWait(page, 'Ano');
+    assert.equal(await drawing(page), pausedRun, 'the paused run left another picture than an unpaused one');
+  }));
+
+  // The real sound, taken from the page's own audio graph as the browser
+  // renders it: during a run the pitch glides over one octave.
+  test('on a phone: the sound button, a tap on the drawing pauses and another resumes, and the tone spans 220 to 440 Hz',
+       { skip: engine !== 'chromium' && 'the tone is measured once, in Chromium' },
+       () => withPage({ width: 390, height: 844, scale: 3, touch: true, initScript: () => {
+    const connect = AudioNode.prototype.connect;
+    window.__pitches = [];
+    AudioNode.prototype.connect = function (target, ...rest) {
+      if (target instanceof AudioDestinationNode) {
+        const analyser = this.context.createAnalyser();
+        analyser.fftSize = 4096;
+        connect.call(this, analyser);
+        const samples = new Float32Array(analyser.fftSize);
+        setInterval(() => {
+          analyser.getFloatTimeDomainData(samples);
+          let energy = 0, crossings = 0;
+          for (let i = 0; i < samples.length; ++i) {
+            energy += samples[i] * samples[i];
+            if (i > 0 && (samples[i - 1] < 0) !== (samples[i] < 0)) ++crossings;
+          }
+          // Only stretches that sound throughout: a sine of 0.2 has an RMS of 0.14.
+          if (Math.sqrt(energy / samples.length) > 0.13)
+            window.__pitches.push(crossings / 2 / (samples.length / this.context.sampleRate));
+        }, 50);
+      }
+      return connect.call(this, target, ...rest);
+    };
+  } }, async ({ page }) => {
+    await page.tap('.panel .sound');
+    assert.equal(await page.getAttribute('.panel .sound', 'aria-pressed'), 'true');
+    await page.tap('#cmdStart');
+    const canvas = await page.locator('canvas.drawing').boundingBox();
+    const drawingPoint = [canvas.x + canvas.width * 0.25, canvas.y + canvas.height * 0.95];
+    await page.waitForFunction(() => window.__pitches.length >= 5);
+    await page.touchscreen.tap(...drawingPoint);
+    await page.waitForFunction(() => document.querySelector('.readout') && !document.querySelector('.readout').hidden);
+    await page.touchscreen.tap(...drawingPoint);
+    await waitForRunEnd(page);
+    const pitches = await page.evaluate(() => window.__pitches);
+    assert.ok(pitches.length >= 20, `${pitches.length} stretches of tone`);
+    const low = Math.min(...pitches), high = Math.max(...pitches);
+    assert.ok(low >= 210 && high <= 450, `${low} to ${high} Hz`);
+    assert.ok(low < 240 && high > 410, `only ${low} to ${high} Hz`);
+  }));
+});
+
 describe('keyboard and language', () => {
   test('keyboard only: Tab to the colour group, arrows in it, the slider by its steps, Enter on Start; Enter answers Yes',
        () => withPage({ locale: 'en-US' }, async ({ page }) => {
