@@ -282,8 +282,7 @@ void showReadout(const Readout& readout, const FontStyle& font, Colour ink, Colo
         places.push_back(line.top);
     }
     js_showReadout(readout.left, readout.top, readout.width, readout.height, lines.c_str(), places.data(),
-                   int(font.family), font.pixelSize(),
-                   font.bold ? 1 : 0, ink.value, background.value);
+                   int(font.family), font.pixelSize(), font.bold ? 1 : 0, ink.value, background.value);
     check();
 }
 void hideReadout()

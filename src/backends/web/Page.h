@@ -27,9 +27,9 @@ struct LanguagesWanted {
 LanguagesWanted languagesWanted();
 // The page's own texts, in the program's language.
 struct Texts {
-    std::string_view ok;    // the failure box's button
-    std::string_view ended; // what the page says when the program has ended
-    std::string endedTitle; // the page's title then
+    std::string_view ok;          // the failure box's button
+    std::string_view ended;       // what the page says when the program has ended
+    std::string endedTitle;       // the page's title then
     std::string_view touchPause;  // the touch panel's line on pausing
     std::string_view soundButton; // its button that turns the tone on and off
 };
