@@ -3,6 +3,7 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QIODevice>
 #include <QMediaDevices>
 
 #include <algorithm>
@@ -12,11 +13,48 @@
 
 namespace tavrolin::qt {
 
-ToneOutput::ToneOutput() = default;
+namespace {
+
+// The synthesiser as a device that is read from.
+class Samples : public QIODevice {
+public:
+    explicit Samples(ToneSynth& synth) : synth_(synth) {}
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        std::int16_t samples[1024];
+        const std::size_t count = std::min(std::size(samples), std::size_t(maxSize) / sizeof(std::int16_t));
+        synth_.render(samples, count);
+        std::memcpy(data, samples, count * sizeof(std::int16_t));
+        return qint64(count * sizeof(std::int16_t));
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+    qint64 bytesAvailable() const override { return 1 << 16; }
+    bool isSequential() const override { return true; }
+
+private:
+    ToneSynth& synth_;
+};
+
+} // namespace
+
+ToneOutput::ToneOutput() : inThread_(std::make_unique<QObject>()) { inThread_->moveToThread(&thread_); }
 
 ToneOutput::~ToneOutput()
 {
-    if (sink_) sink_->stop();
+    if (thread_.isRunning()) {
+        QMetaObject::invokeMethod(
+            inThread_.get(),
+            [this] {
+                if (sink_) sink_->stop();
+                delete sink_;
+                delete samples_;
+            },
+            Qt::BlockingQueuedConnection);
+        thread_.quit();
+        thread_.wait();
+    }
 }
 
 bool ToneOutput::start()
@@ -28,25 +66,21 @@ bool ToneOutput::start()
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) return false;
-    open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    // A tenth of a second ahead: short enough for the pitch to follow the
-    // steps, long enough for a pause's sleeps between the device's pulls.
-    sink_->setBufferSize(synth_.sampleRate() / 10 * int(sizeof(std::int16_t)));
-    sink_->start(this);
-    if (sink_->error() == QAudio::NoError) return true;
-    sink_.reset();
-    close();
-    return false;
-}
-
-qint64 ToneOutput::readData(char* data, qint64 maxSize)
-{
-    std::int16_t samples[1024];
-    const std::size_t count = std::min(std::size(samples), std::size_t(maxSize) / sizeof(std::int16_t));
-    synth_.render(samples, count);
-    std::memcpy(data, samples, count * sizeof(std::int16_t));
-    return qint64(count * sizeof(std::int16_t));
+    thread_.start();
+    bool started = false;
+    QMetaObject::invokeMethod(
+        inThread_.get(),
+        [&] {
+            samples_ = new Samples(synth_);
+            samples_->open(QIODevice::ReadOnly);
+            sink_ = new QAudioSink(device, format);
+            // A tenth of a second ahead: the pitch follows the steps closely.
+            sink_->setBufferSize(synth_.sampleRate() / 10 * int(sizeof(std::int16_t)));
+            sink_->start(samples_);
+            started = sink_->error() == QAudio::NoError;
+        },
+        Qt::BlockingQueuedConnection);
+    return started;
 }
 
 } // namespace tavrolin::qt

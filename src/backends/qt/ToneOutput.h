@@ -2,34 +2,35 @@
 
 #include "lesson/Tone.h"
 
-#include <QIODevice>
+#include <QThread>
 
 #include <memory>
 
 class QAudioSink;
+class QIODevice;
 
 namespace tavrolin::qt {
 
 // The lesson's tone on the desktop's sound output, through Qt Multimedia:
-// the sound device pulls the core's samples as it plays them.
-class ToneOutput : public QIODevice {
+// the sound device pulls the core's samples as it plays them, in a thread
+// of its own, so that a busy window never leaves it short of samples.
+class ToneOutput {
 public:
     ToneOutput();
-    ~ToneOutput() override;
+    ToneOutput(const ToneOutput&) = delete;
+    ToneOutput& operator=(const ToneOutput&) = delete;
+    ~ToneOutput();
 
     // Opens the default output, silent; false where there is none.
     bool start();
     void set(double hz, double loudness) { synth_.set(hz, loudness); }
 
-protected:
-    qint64 readData(char* data, qint64 maxSize) override;
-    qint64 writeData(const char*, qint64) override { return -1; }
-    qint64 bytesAvailable() const override { return 1 << 16; }
-    bool isSequential() const override { return true; }
-
 private:
     ToneSynth synth_{44100};
-    std::unique_ptr<QAudioSink> sink_;
+    QThread thread_;
+    std::unique_ptr<QObject> inThread_; // what runs in the thread is called through it
+    QIODevice* samples_ = nullptr;      // these two live in the thread
+    QAudioSink* sink_ = nullptr;
 };
 
 } // namespace tavrolin::qt
