@@ -576,17 +576,15 @@ void ProgramE2eTest::theToneFollowsTheCurveWithoutClicks()
     QVERIFY2(recorder.waitForStarted(), "parec did not start");
     // The monitor gives silence until the tone: once some has come, the
     // recorder is listening.
-    QElapsedTimer listening;
-    listening.start();
-    while (QFileInfo(recording).size() < 4410 && listening.elapsed() < hangGuardMs)
-        QTest::qWait(20);
-    QVERIFY2(QFileInfo(recording).size() >= 4410, "parec recorded nothing");
+    const auto recorded = [&] { return QFileInfo(recording).size(); };
+    QTRY_VERIFY2_WITH_TIMEOUT(recorded() >= 4410, "parec recorded nothing", hangGuardMs);
     clickOn(ControlId::cmdStart);
     const QImage done = waitForClosingPicture(false);
     QVERIFY(!done.isNull());
     // The tone's fade after the run, and the server's latency, are well
-    // within a further half second of recording.
-    QTest::qWait(500);
+    // within a further half second of recording: 44100 bytes of samples.
+    const qint64 atEnd = recorded();
+    QTRY_VERIFY_WITH_TIMEOUT(recorded() >= atEnd + 44100, hangGuardMs);
     recorder.terminate();
     QVERIFY(recorder.waitForFinished(hangGuardMs));
     QFile file(recording);

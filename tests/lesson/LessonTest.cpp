@@ -78,6 +78,7 @@ TEST(Lesson, TheLessonKeysAreTheWindowsOutsideARunButZAndTheLastStepPausesToo)
     EXPECT_FALSE(r.session.lessonInput(press(LessonKey::Right)));
     EXPECT_FALSE(r.session.lessonInput(press(LessonKey::Drawing)));
     EXPECT_FALSE(r.session.lessonInput({LessonKey::Z, true, false, true})) << "typed into a field";
+    EXPECT_FALSE(r.session.lessonInput({LessonKey::Z, true, false, false, true})) << "Ctrl+Z is the desktop's";
     EXPECT_TRUE(r.session.lessonInput(press(LessonKey::Z)));
     EXPECT_TRUE(r.session.toolkit().lesson().soundOn());
     // The last step's pause is a step's like any other.

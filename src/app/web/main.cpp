@@ -30,11 +30,12 @@ EMSCRIPTEN_KEEPALIVE void tavrolin_hold(int number) { program().hold(number); }
 
 EMSCRIPTEN_KEEPALIVE void tavrolin_deliver_held() { program().deliverHeldInput(); }
 
-// key: a LessonKey; the page has left out keys with a modifier.
-EMSCRIPTEN_KEEPALIVE int tavrolin_lesson(int key, int press, int repeat, int intoText)
+// key: a LessonKey.
+EMSCRIPTEN_KEEPALIVE int tavrolin_lesson(int key, int press, int repeat, int intoText, int modified)
 {
     if (key < 0 || key > int(tavrolin::LessonKey::Drawing)) return 0;
-    return program().lessonInput({tavrolin::LessonKey(key), press != 0, repeat != 0, intoText != 0}) ? 1 : 0;
+    return program().lessonInput({tavrolin::LessonKey(key), press != 0, repeat != 0, intoText != 0, modified != 0}) ? 1
+                                                                                                                    : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void tavrolin_reshape() { program().reshape(); }

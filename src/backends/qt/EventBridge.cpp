@@ -45,7 +45,7 @@ bool isUserInput(QEvent::Type type)
     }
 }
 
-// The lesson's keys without a modifier, and a press or release of the left
+// The lesson's keys, and a press or release of the left
 // button or a finger on the drawing, where no control lies.
 std::optional<LessonInput> lessonInputOf(const QEvent& event, QWidget& top)
 {
@@ -53,8 +53,8 @@ std::optional<LessonInput> lessonInputOf(const QEvent& event, QWidget& top)
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         const auto& key = static_cast<const QKeyEvent&>(event);
-        if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
         LessonInput input{LessonKey::Space, event.type() == QEvent::KeyPress, key.isAutoRepeat()};
+        input.modified = (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
         if (key.key() == Qt::Key_Right)
             input.key = LessonKey::Right;
         else if (key.key() == Qt::Key_Z)

@@ -159,13 +159,12 @@ void QtBackend::hideReadout()
     if (readout_) readout_->hide();
 }
 
+// The core asks again only while it has none.
 bool QtBackend::startSound()
 {
-    if (!tone_) {
-        auto tone = std::make_unique<ToneOutput>();
-        if (!tone->start()) return false;
-        tone_ = std::move(tone);
-    }
+    auto tone = std::make_unique<ToneOutput>();
+    if (!tone->start()) return false;
+    tone_ = std::move(tone);
     return true;
 }
 

@@ -31,7 +31,7 @@ void ReadoutWidget::paintEvent(QPaintEvent*)
     const double scale = scale_();
     QPainter p(this);
     p.fillRect(rect(), toQColor(readoutBackground));
-    const int border = int(std::ceil(scale));
+    const int border = int(std::ceil(readoutBorder * scale));
     p.setPen(Qt::NoPen);
     p.setBrush(toQColor(readoutInk));
     p.drawRect(0, 0, width(), border);

@@ -17,8 +17,8 @@ EM_JS(void, js_start, (const char* language, const char* ok, const char* ended, 
                        {ok: UTF8ToString(ok), ended: UTF8ToString(ended), endedTitle: UTF8ToString(endedTitle),
                         touchPause: UTF8ToString(touchPause), soundButton: UTF8ToString(soundButton)});
 } catch (e) { TavrolinPage.caught(e); } });
-EM_JS(void, js_showReadout, (int left, int top, int width, int height, const char* lines, const double* places, int family, double pixels, int bold, unsigned ink, unsigned background), { try {
-    TavrolinPage.showReadout(left, top, width, height, UTF8ToString(lines).split('\n'), places >> 3,
+EM_JS(void, js_showReadout, (int left, int top, int width, int height, int border, const char* lines, const double* places, int family, double pixels, int bold, unsigned ink, unsigned background), { try {
+    TavrolinPage.showReadout(left, top, width, height, border, UTF8ToString(lines).split('\n'), places >> 3,
                              family, pixels, bold !== 0, ink, background);
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_hideReadout, (), { try { TavrolinPage.hideReadout(); } catch (e) { TavrolinPage.caught(e); } });
@@ -281,8 +281,8 @@ void showReadout(const Readout& readout, const FontStyle& font, Colour ink, Colo
         places.push_back(line.left);
         places.push_back(line.top);
     }
-    js_showReadout(readout.left, readout.top, readout.width, readout.height, lines.c_str(), places.data(),
-                   int(font.family), font.pixelSize(), font.bold ? 1 : 0, ink.value, background.value);
+    js_showReadout(readout.left, readout.top, readout.width, readout.height, readoutBorder, lines.c_str(),
+                   places.data(), int(font.family), font.pixelSize(), font.bold ? 1 : 0, ink.value, background.value);
     check();
 }
 void hideReadout()

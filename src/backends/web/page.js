@@ -122,21 +122,22 @@ var TavrolinPage = (function () {
     return box.width > 0 ? Math.max(0, Math.min(1, (clientX - box.left) / box.width)) : null;
   }
   // The lesson's keys (as the program numbers them: Space, the right arrow,
-  // Z) without a modifier, a press or release on the drawing, and a click or
+  // Z), a press or release on the drawing, and a click or
   // tap of the sound button, which is the Z key's.
   var lessonKeys = { ' ': 0, 'ArrowRight': 1, 'z': 2, 'Z': 2 };
   function lessonInputOf(event) {
     var target = event.target;
     if (event.type === 'keydown' || event.type === 'keyup') {
-      if (event.ctrlKey || event.metaKey || event.altKey || !(event.key in lessonKeys)) return null;
+      if (!(event.key in lessonKeys)) return null;
       if (target !== document.body && !ownsControl(target)) return null;
       return { key: lessonKeys[event.key], press: event.type === 'keydown', repeat: event.repeat,
-               intoText: target.tagName === 'INPUT' && target.type === 'text' && !target.readOnly };
+               intoText: target.tagName === 'INPUT' && target.type === 'text' && !target.readOnly,
+               modified: event.ctrlKey || event.metaKey || event.altKey };
     }
     if (target === canvas && (event.type === 'pointerdown' || event.type === 'pointerup') && event.button === 0)
-      return { key: 3, press: event.type === 'pointerdown', repeat: false, intoText: false };
+      return { key: 3, press: event.type === 'pointerdown', repeat: false, intoText: false, modified: false };
     if (target === soundButton && (event.type === 'click' || event.type === 'touchend'))
-      return { key: 2, press: true, repeat: false, intoText: false };
+      return { key: 2, press: true, repeat: false, intoText: false, modified: false };
     return null;
   }
   function holdInput(event) {
@@ -144,7 +145,7 @@ var TavrolinPage = (function () {
       touchStart = { x: event.touches[0].clientX, y: event.touches[0].clientY };
     var lesson = root && !ended && !insideDialog(event.target) ? lessonInputOf(event) : null;
     if (lesson && Module._tavrolin_lesson(lesson.key, lesson.press ? 1 : 0, lesson.repeat ? 1 : 0,
-                                          lesson.intoText ? 1 : 0)) {
+                                          lesson.intoText ? 1 : 0, lesson.modified ? 1 : 0)) {
       event.preventDefault();
       event.stopImmediatePropagation();
       return;
@@ -608,7 +609,7 @@ var TavrolinPage = (function () {
     // In the scene's pixels, as the root shows them; the lines' left and
     // top at places, places + 1, and so on. A screen reader hears the
     // values from the live region instead.
-    showReadout: function (left, top, width, height, lines, places, family, pixels, bold, ink, background) {
+    showReadout: function (left, top, width, height, border, lines, places, family, pixels, bold, ink, background) {
       if (readout === null) {
         readout = document.createElement('div');
         readout.className = 'readout';
@@ -620,6 +621,7 @@ var TavrolinPage = (function () {
       readout.style.color = css(ink);
       readout.style.background = css(background);
       readout.style.borderColor = css(ink);
+      readout.style.borderWidth = border + 'px';
       readout.replaceChildren.apply(readout, lines.map(function (text, i) {
         var line = document.createElement('div');
         line.textContent = text;

@@ -22,17 +22,16 @@ bool isTextField(HWND hwnd)
            !(GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY);
 }
 
-// The lesson's keys without a modifier, and the left button on the drawing:
+// The lesson's keys, and the left button on the drawing:
 // the window's client area itself, where no control lies.
 std::optional<LessonInput> lessonInputOf(const MSG& msg, HWND window)
 {
     switch (msg.message) {
     case WM_KEYDOWN:
     case WM_KEYUP: {
-        if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || GetKeyState(VK_LWIN) < 0 ||
-            GetKeyState(VK_RWIN) < 0)
-            return std::nullopt;
         LessonInput input{LessonKey::Space, msg.message == WM_KEYDOWN, (msg.lParam & (1 << 30)) != 0};
+        input.modified = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || GetKeyState(VK_LWIN) < 0 ||
+                         GetKeyState(VK_RWIN) < 0;
         if (msg.wParam == VK_RIGHT)
             input.key = LessonKey::Right;
         else if (msg.wParam == 'Z')

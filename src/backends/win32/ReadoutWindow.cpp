@@ -74,7 +74,7 @@ void ReadoutWindow::paint(HDC dc)
     FillRect(dc, &box, background);
     DeleteObject(background);
     const DeviceScale& s = built_.scale;
-    const int border = s.penWidth(1);
+    const int border = s.penWidth(readoutBorder);
     HBRUSH ink = CreateSolidBrush(toColorRef(readoutInk.value));
     const RECT edges[] = {{0, 0, box.right, border},
                           {0, box.bottom - border, box.right, box.bottom},

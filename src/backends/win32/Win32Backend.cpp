@@ -117,13 +117,12 @@ void Win32Backend::hideReadout()
     if (readout_) readout_->hide();
 }
 
+// The core asks again only while it has none.
 bool Win32Backend::startSound()
 {
-    if (!tone_) {
-        auto tone = std::make_unique<ToneOutput>();
-        if (!tone->start()) return false;
-        tone_ = std::move(tone);
-    }
+    auto tone = std::make_unique<ToneOutput>();
+    if (!tone->start()) return false;
+    tone_ = std::move(tone);
     return true;
 }
 

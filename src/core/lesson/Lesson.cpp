@@ -19,6 +19,8 @@ std::string_view soundButtonText() { return tr("Zvuk sledující graf"); }
 
 bool Lesson::take(const LessonInput& input)
 {
+    // Keys with a modifier stay the desktop's and the window's.
+    if (input.modified) return false;
     const bool toggle = input.press && !input.repeat;
     switch (input.key) {
     case LessonKey::Space:

@@ -15,13 +15,12 @@ namespace tavrolin {
 // Z turns the tone on and off at any time.
 enum class LessonKey { Space, Right, Z, Drawing };
 
-// A backend reports these without modifier keys (Ctrl, Alt, the system key),
-// which stay the desktop's.
 struct LessonInput {
     LessonKey key;
     bool press = true;     // false: the key's or button's release
     bool repeat = false;   // a held key's repetition
     bool intoText = false; // the focus is in a field one types into
+    bool modified = false; // with Ctrl, Alt or the system key held
 };
 
 // While paused, the run looks this often whether it goes on.

@@ -24,6 +24,7 @@ constexpr FontStyle readoutFont{FontFamily::TimesNewRoman, 12, true};
 constexpr Colour readoutInk{0x00000000};
 constexpr Colour readoutBackground{0x00E1FFFF};
 constexpr int readoutPadding = 4;
+constexpr int readoutBorder = 1; // in the ink's colour, never thinner than a device pixel
 constexpr int readoutWidth = 200;
 
 // The three values of a step, as the readout and a screen reader give them.
