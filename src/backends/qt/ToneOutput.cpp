@@ -23,11 +23,15 @@ public:
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
+        const std::size_t wanted = std::size_t(maxSize) / sizeof(std::int16_t);
         std::int16_t samples[1024];
-        const std::size_t count = std::min(std::size(samples), std::size_t(maxSize) / sizeof(std::int16_t));
-        synth_.render(samples, count);
-        std::memcpy(data, samples, count * sizeof(std::int16_t));
-        return qint64(count * sizeof(std::int16_t));
+        for (std::size_t done = 0; done < wanted;) {
+            const std::size_t count = std::min(std::size(samples), wanted - done);
+            synth_.render(samples, count);
+            std::memcpy(data + done * sizeof(std::int16_t), samples, count * sizeof(std::int16_t));
+            done += count;
+        }
+        return qint64(wanted * sizeof(std::int16_t));
     }
     qint64 writeData(const char*, qint64) override { return -1; }
     qint64 bytesAvailable() const override { return 1 << 16; }
@@ -72,7 +76,9 @@ bool ToneOutput::start()
         inThread_.get(),
         [&] {
             samples_ = new Samples(synth_);
-            samples_->open(QIODevice::ReadOnly);
+            // Unbuffered: the sink's buffer is then the only one between a
+            // step and its pitch.
+            samples_->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
             sink_ = new QAudioSink(device, format);
             // A tenth of a second ahead: the pitch follows the steps closely.
             sink_->setBufferSize(synth_.sampleRate() / 10 * int(sizeof(std::int16_t)));
