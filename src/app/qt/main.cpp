@@ -1,6 +1,7 @@
 #include "DisplayCheck.h"
 #include "qt/Fonts.h"
 #include "qt/Program.h"
+#include "tavrolin_version.h"
 #include "text/Catalogue.h"
 
 #include <QApplication>
@@ -42,7 +43,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVROLIN_VERSION));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TAVROLIN_APP_ID));
     tavrolin::qt::loadFonts();
