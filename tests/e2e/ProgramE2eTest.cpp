@@ -1,6 +1,7 @@
 #include "ProgramE2eTest.h"
 
 #include "PictureChecks.h"
+#include "ProgramWindow.h"
 #include "X11Session.h"
 #include "window/Layout.h"
 #include "window/SceneFit.h"
@@ -31,20 +32,8 @@ std::unique_ptr<QProcess> program;
 QString windowId;
 picture::View view;
 
-// A control's rectangle in client coordinates, frames' offsets included.
-QRect clientRect(ControlId id)
-{
-    const ControlRow& c = layoutOf(id);
-    QRect r(c.left, c.top, c.width, c.height);
-    if (c.container != ControlId::Tavrolin) r.translate(layoutOf(c.container).left, layoutOf(c.container).top);
-    return r;
-}
-
-void clickOn(ControlId id)
-{
-    const QRect r = clientRect(id);
-    X::click(view.toScreen(r.center().x() + 0.5, r.center().y() + 0.5));
-}
+using program_window::clientRect;
+void clickOn(ControlId id) { program_window::clickOn(view, id); }
 
 // An option button's round indicator, at the button's left end.
 QRect indicator(ControlId id)
@@ -88,42 +77,18 @@ void waitForRunProgress()
     waitUntil([now](const QImage& s) { return curvePoints(s) >= now + 3 || picture::plateIsGlass(s, view); });
 }
 
-// The question box, once the window manager has given it the keyboard, so
-// that the keys sent next are the box's. A run before it may take long on a
-// busy machine, under the sanitizers most of all.
-QString waitForQuestion(int timeoutMs = hangGuardMs)
-{
-    QElapsedTimer t;
-    t.start();
-    const QString box = X::findWindow("^Tavrolin$", timeoutMs);
-    while (!box.isEmpty() && X::run("xdotool", {"getactivewindow"}).trimmed() != box && t.elapsed() < timeoutMs)
-        QTest::qWait(20);
-    return box;
-}
+QString waitForQuestion(int timeoutMs = hangGuardMs) { return program_window::waitForQuestion(timeoutMs); }
 
-// Waits for a run to finish: its clearing removes the glass of an earlier
-// run at once, and the closing picture paints it again.
+// The closing picture, or a null image if the run never finished.
 QImage waitForClosingPicture(bool hadGlass, int timeoutMs = hangGuardMs)
 {
-    if (hadGlass) X::waitFor([](const QImage& s) { return !picture::plateIsGlass(s, view); }, timeoutMs);
-    auto [shot, done] = X::waitFor([](const QImage& s) { return picture::plateIsGlass(s, view); }, timeoutMs);
+    auto [shot, done] = program_window::waitForClosingPicture(view, hadGlass, timeoutMs);
     if (!done) save(shot, "timeout");
-    // The captions follow the fill at once; one more look includes them.
-    return done ? X::screenshot() : QImage();
+    return done ? shot : QImage();
 }
 
-// How deep the plate has grown: its dark rows, at its left edge.
-int plateRows(const QImage& shot)
-{
-    return int(std::lround(picture::count(shot, view, QRect(35, 191, 1, 301), picture::foreground) / view.scale));
-}
-
-// The paused run's readout, a pale yellow box beside the curve.
-constexpr QRgb readoutColour = 0xFFFFFFE1;
-bool showsReadout(const QImage& shot)
-{
-    return picture::count(shot, view, QRect(421, 192, 379, 390), readoutColour) > 2000;
-}
+int plateRows(const QImage& shot) { return program_window::plateRows(shot, view); }
+bool showsReadout(const QImage& shot) { return program_window::showsReadout(shot, view); }
 
 } // namespace
 
@@ -157,27 +122,8 @@ void ProgramE2eTest::init()
         QFAIL(qPrintable(QString("the window did not appear (the program is %1); the display has:\n%2")
                              .arg(program->state() == QProcess::Running ? "running" : "not running", windows)));
     }
-    // The window manager maximizes it: wait until it says so and the client
-    // area has grown past the layout's own width.
-    QElapsedTimer t;
-    t.start();
-    const auto maximized = [] {
-        const QString state = X::property(windowId, "_NET_WM_STATE");
-        return state.contains("_NET_WM_STATE_MAXIMIZED_VERT") && state.contains("_NET_WM_STATE_MAXIMIZED_HORZ") &&
-               X::clientSize(windowId).width() > 792 * view.scale;
-    };
-    while (!maximized() && t.elapsed() < hangGuardMs)
-        QTest::qWait(50);
-    // Drawn where it now stands (the green frequency button shows), and
-    // given the keyboard by the window manager.
-    const QRect green = clientRect(ControlId::op1);
-    do {
-        view.origin = X::clientOrigin(windowId);
-        if (X::screenshot().pixel(view.toScreen(green.right() - 1, green.center().y())) == qRgb(0, 255, 0) &&
-            X::run("xdotool", {"getactivewindow"}).trimmed() == windowId)
-            break;
-        QTest::qWait(50);
-    } while (t.elapsed() < hangGuardMs);
+    // Where that never comes, the scenario's own checks say what is wrong.
+    program_window::waitUntilReady(windowId, view, hangGuardMs);
 }
 
 void ProgramE2eTest::cleanup()
