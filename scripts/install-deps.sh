@@ -6,7 +6,7 @@ here=$(dirname "$0")
 
 what=${1:-test}
 build_pkgs=(cmake ninja-build ccache g++ make pkg-config qt6-base-dev libgl-dev libxcb1-dev fonts-liberation fonts-wine
-            gettext python3 python3-polib qt6-multimedia-dev)
+            gettext python3 python3-polib qt6-multimedia-dev pandoc)
 # Both Windows cross compilers and 64-bit wine: the 32-bit program is the
 # product, its 64-bit build the stand-in tested where 32-bit wine cannot run.
 test_pkgs=(libgtest-dev googletest xvfb xauth openbox xdotool x11-utils x11-apps imagemagick wmctrl time libbenchmark-dev
