@@ -52,6 +52,8 @@ foreach(file "changelog;changelog.gz" "man/tavrolin.1;tavrolin.1.gz" "man/tavrol
 endforeach()
 add_custom_target(debian_doc ALL DEPENDS ${compressed})
 install(FILES ${debian_doc}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavrolin)
+# The teachers' guides, English and Czech, as web pages.
+install(FILES ${TAVROLIN_GUIDES} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tavrolin)
 install(FILES ${debian_doc}/tavrolin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${debian_doc}/cs/tavrolin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/cs/man1)
 

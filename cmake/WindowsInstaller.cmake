@@ -43,12 +43,16 @@ function(tavrolin_msi name version output)
     file(RELATIVE_PATH exe ${TAVROLIN_WXS_DIR} ${PROJECT_BINARY_DIR}/tavrolin.exe)
     file(RELATIVE_PATH licence ${TAVROLIN_WXS_DIR} ${TAVROLIN_LICENCE_TXT})
     file(RELATIVE_PATH notices ${TAVROLIN_WXS_DIR} ${TAVROLIN_NOTICES_TXT})
+    list(GET TAVROLIN_GUIDES 0 teachers)
+    list(GET TAVROLIN_GUIDES 1 ucitele)
+    file(RELATIVE_PATH teachers ${TAVROLIN_WXS_DIR} ${teachers})
+    file(RELATIVE_PATH ucitele ${TAVROLIN_WXS_DIR} ${ucitele})
     set(sign ${PROJECT_SOURCE_DIR}/cmake/sign-windows.sh)
     add_custom_command(OUTPUT ${output}
         COMMAND ${WIXL} -a ${TAVROLIN_MSI_ARCH} -D Version=${version} -D Exe=${exe} -D Licence=${licence} -D Notices=${notices}
-                -D ProgramFiles=${program_files} -D Win64=${win64} -o ${output} ${TAVROLIN_WXS_DIR}/tavrolin.wxs
+                -D Teachers=${teachers} -D Ucitele=${ucitele} -D ProgramFiles=${program_files} -D Win64=${win64} -o ${output} ${TAVROLIN_WXS_DIR}/tavrolin.wxs
         COMMAND ${sign} ${output}
-        DEPENDS tavrolin ${TAVROLIN_LICENCE_TXT} ${TAVROLIN_NOTICES_TXT} ${TAVROLIN_WXS_DIR}/tavrolin.wxs ${TAVROLIN_WXS_DIR}/tavrolin.ico ${sign}
+        DEPENDS tavrolin ${TAVROLIN_LICENCE_TXT} ${TAVROLIN_NOTICES_TXT} ${TAVROLIN_GUIDES} ${TAVROLIN_WXS_DIR}/tavrolin.wxs ${TAVROLIN_WXS_DIR}/tavrolin.ico ${sign}
         COMMENT "Making the installer ${output}"
         VERBATIM)
     add_custom_target(${name} ALL DEPENDS ${output})

@@ -22,7 +22,8 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for f in ./usr/bin/tavrolin ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
          ./usr/share/icons/hicolor/scalable/apps/$id.svg ./usr/share/icons/hicolor/48x48/apps/$id.png \
          ./usr/share/icons/hicolor/256x256/apps/$id.png ./usr/share/doc/tavrolin/copyright \
-         ./usr/share/doc/tavrolin/changelog.gz ./usr/share/man/man1/tavrolin.1.gz ./usr/share/man/cs/man1/tavrolin.1.gz; do
+         ./usr/share/doc/tavrolin/changelog.gz ./usr/share/man/man1/tavrolin.1.gz ./usr/share/man/cs/man1/tavrolin.1.gz \
+         ./usr/share/doc/tavrolin/teachers.html ./usr/share/doc/tavrolin/ucitele.html; do
     grep -qx -- "$f" <<<"$contents" || fail "package lacks $f"
 done
 

@@ -22,12 +22,12 @@ drive=$WINEPREFIX/drive_c
 # calls Program Files (x86).
 if [ "$arch" = x86 ] && [ "${WINEARCH:-}" = win64 ]; then program_files='Program Files (x86)'; else program_files='Program Files'; fi
 installed="$drive/$program_files/Tavrolin/tavrolin.exe"
-# Per machine, Windows puts the shortcut into the Start menu of all users;
-# wine's installer into the user's own.
+# Per machine, Windows puts the shortcuts into the Start menu of all users;
+# wine's installer into the user's own. The program's, or the one named.
 shortcut_present() {
-    local lnk
-    for lnk in "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Tavrolin.lnk" \
-               "$drive"/users/*/"AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Tavrolin.lnk"; do
+    local lnk name=${1:-Tavrolin}
+    for lnk in "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/$name.lnk" \
+               "$drive"/users/*/"AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$name.lnk"; do
         [ -f "$lnk" ] && return 0
     done
     return 1
@@ -57,6 +57,10 @@ else
     fail "no $installed"
 fi
 shortcut_present || fail "no shortcut Tavrolin.lnk in the Start menu"
+for guide in "Tavrolin - Teachers' guide" "Tavrolin - Prirucka pro ucitele"; do
+    shortcut_present "$guide" || fail "no shortcut '$guide' in the Start menu"
+done
+[ -f "$(dirname "$installed")/ucitele.html" ] || fail "no guide ucitele.html beside the program"
 [ "$(entries)" = 1.00 ] || fail "uninstall entries for Tavrolin: '$(entries)', not one of version 1.00"
 
 echo "== the installed program starts and shows its window"
@@ -90,6 +94,7 @@ echo "== silent uninstall"
 msiexec /x "$(winepath -w "$later")"
 [ ! -e "$installed" ] || fail "$installed is left"
 ! shortcut_present || fail "the Start-menu shortcut is left"
+! shortcut_present "Tavrolin - Teachers' guide" || fail "the guide's Start-menu shortcut is left"
 [ -z "$(entries)" ] || fail "uninstall entries left: $(entries)"
 
 if [ $failed -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi

@@ -3,10 +3,14 @@
 # and tables, the codes that let a later version replace it, the exe inside
 # it the one just built, and nothing but ASCII in its strings (wixl stores
 # them without a code page, so Windows would read other letters in the PC's
-# own code page), and the licence installed beside the program.
-# Usage: check-msi.sh INSTALLER.msi tavrolin.exe x86|x64 LICENSE
+# own code page), and the licence and the teachers' guides installed beside
+# the program, each guide with its Start-menu entry.
+# Usage: check-msi.sh INSTALLER.msi tavrolin.exe x86|x64 LICENSE GUIDE.html...
 set -uo pipefail
 msi=$1 exe=$2 arch=$3 licence=$4
+shift 4
+guides=()
+for guide in "$@"; do guides+=("$(realpath "$guide")"); done
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 [ -f "$msi" ] || { echo "FAIL: no installer $msi (is wixl installed? scripts/install-deps.sh test)"; exit 1; }
@@ -65,6 +69,18 @@ else
     sed 's/$/\r/' "$licence" | cmp -s - "$inside" || fail "LICENSE.txt inside is not $licence with Windows line ends"
 fi
 [ -n "$(find "$unpacked" -name THIRD-PARTY-NOTICES.txt)" ] || fail "no THIRD-PARTY-NOTICES.txt inside"
+[ ${#guides[@]} -gt 0 ] || fail "no guides given to look for"
+for guide in "${guides[@]}"; do
+    name=$(basename "$guide")
+    inside=$(find "$unpacked" -name "$name")
+    if [ -z "$inside" ]; then
+        fail "no $name inside"
+    else
+        cmp -s "$inside" "$guide" || fail "the $name inside is not the one built ($guide)"
+    fi
+    table Shortcut | awk -F'\t' -v t="[#$name]" '$2 == "ProgramMenuFolder" && $5 == t {found = 1} END {exit !found}' ||
+        fail "no Start-menu entry opens $name"
+done
 
 if [ $failed -eq 0 ]; then echo "1 passed, 0 failed"; else echo "0 passed, 1 failed"; fi
 exit $failed
