@@ -63,6 +63,9 @@ configure=(-DTAVROLIN_WINE_EXE="$wine_exe")
 timed "build: the Linux program" build linux
 configure=()
 timed "build: the Linux program under the sanitizers" build asan
+# What a school downloads, from the builds above, so that the release
+# command cannot rot.
+timed "release: into dist/" scripts/release.sh
 
 # The tests. The suites wait mostly on the animation's own pacing, so they
 # run side by side, each in displays of its own; their output follows, one
