@@ -9,6 +9,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dist=$(realpath -m "${1:-dist}")
 
+# The cross compilers, emscripten, pandoc and the packaging tools.
+scripts/install-deps.sh test
+
 version=$(sed -n 's/^project(Tavrolin VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "release: no version in CMakeLists.txt's project()" >&2; exit 1; }
 # What the program's documents say of the version must agree with it.
@@ -42,6 +45,6 @@ mkdir -p "$dist"
 cp "$staging"/tavrolin_"$version"_*.deb "$dist/"
 cp "build-win32/tavrolin-$version.msi" build-win32/tavrolin.exe build-web/tavrolin.html \
    build/docs/teachers.html build/docs/ucitele.html "$dist/"
-(cd "$dist" && sha256sum -- * > SHA256SUMS)
+(cd "$dist" && sha256sum -- * > SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
 echo "release: Tavrolin $version in $dist:"
 (cd "$dist" && ls -l)
