@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 using namespace tavrolin;
 using X = X11Session;
@@ -56,6 +57,7 @@ public:
     }
 
     void click(ControlId id) { clickOn(view_, id); }
+
     // Start, answering the question with Yes or No where a graph is there.
     // The pointer stays on Start, as a user's would: the button looks the
     // same in every picture.
