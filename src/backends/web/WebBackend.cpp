@@ -36,7 +36,15 @@ void WebBackend::build()
         page::addControl(row, row.font.value_or(windowLayout().defaultFont), accessibleName(row.id),
                          accessibleDescription(row.id));
     page::orderTabs();
-    separator_ = page::decimalSeparator();
+}
+
+// Asked for when a number is first written with a decimal part, not at
+// start-up: finding it costs the browser tens of milliseconds the first time,
+// and the window as it opens writes whole numbers only.
+std::string WebBackend::decimalSeparator()
+{
+    if (!separator_) separator_ = page::decimalSeparator();
+    return *separator_;
 }
 
 bool WebBackend::reshape(const PaintedControls& painted)

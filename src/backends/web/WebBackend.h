@@ -6,6 +6,8 @@
 #include "window/Layout.h"
 
 #include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace tavrolin::web {
@@ -49,7 +51,7 @@ public:
 
     Answer askYesNo(const Question& question) override;
     void showFailure(std::string_view title, std::string_view text) override;
-    std::string decimalSeparator() override { return separator_; }
+    std::string decimalSeparator() override;
 
     void scheduleHeldInput() override;
     void showReadout(const Readout& readout) override;
@@ -65,7 +67,7 @@ private:
     PixelCanvas canvas_;
     // Each painted control's pixels at the canvas's scale.
     std::array<Pixels, controlCount> looks_;
-    std::string separator_;
+    std::optional<std::string> separator_; // the browser's, once asked
     bool failed_ = false;
 };
 

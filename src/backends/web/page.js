@@ -667,6 +667,9 @@ var TavrolinPage = (function () {
       ready = true;
       stopped = { title: title, text: crashText };
       if (window.performance && performance.mark) performance.mark('tavrolin-ready');
+      // The number format, found while the pupil looks at the window, so
+      // that the first run does not wait for it.
+      setTimeout(function () { TavrolinPage.decimalSeparator(); }, 0);
     },
     // The program stopped without a word: its code would not load, or
     // WebAssembly aborted, or it threw past its calls. Before start-up the
@@ -756,13 +759,12 @@ var TavrolinPage = (function () {
 
 // The program starts once the page's fonts are ready: the labels painted
 // into the drawing at start-up are written in them. They load while the
-// program's code is compiled, and so does the language's number format.
+// program's code is compiled.
 var fontsLoaded = document.fonts && document.fonts.load
   ? Promise.all(['bold 16px "Tavrolin Serif"', '11px "Tavrolin Sans"', 'bold 11px "Tavrolin Sans"']
     .map(function (face) { return document.fonts.load(face); }))
     .catch(function () {}) // the next fonts of the list serve
   : null;
-setTimeout(function () { TavrolinPage.decimalSeparator(); }, 0);
 Module.preRun = (Module.preRun || []).concat(function () {
   if (!fontsLoaded) return;
   addRunDependency('fonts');
