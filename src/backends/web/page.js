@@ -292,11 +292,16 @@ var TavrolinPage = (function () {
   // since it has not started: by the program's own rule, the address's lang=
   // if it has one, else the browser's languages, else Czech.
   // A canvas of the box's size filled with its background, ready to write on.
+  // One canvas serves every label: a new one for each cost more than the
+  // labels' text at start-up. Its pixels are read back, so the browser
+  // keeps them in memory, not on a graphics card.
+  var writer = null;
   function textCanvas(width, height, family, pixels, bold, background, foreground) {
-    var off = document.createElement('canvas');
-    off.width = width;
-    off.height = height;
-    var g = off.getContext('2d');
+    if (writer === null) writer = document.createElement('canvas').getContext('2d', { willReadFrequently: true });
+    // A new size clears the canvas and every setting of its context.
+    writer.canvas.width = width;
+    writer.canvas.height = height;
+    var g = writer;
     g.fillStyle = css(background);
     g.fillRect(0, 0, width, height);
     g.fillStyle = css(foreground);
@@ -757,19 +762,26 @@ var TavrolinPage = (function () {
   };
 })();
 
-// The program starts once the page's fonts are ready: the labels painted
-// into the drawing at start-up are written in them. They load while the
-// program's code is compiled.
-var fontsLoaded = document.fonts && document.fonts.load
-  ? Promise.all(['bold 16px "Tavrolin Serif"', '11px "Tavrolin Sans"', 'bold 11px "Tavrolin Sans"']
-    .map(function (face) { return document.fonts.load(face); }))
-    .catch(function () {}) // the next fonts of the list serve
-  : null;
+// The program starts once the page's fonts are ready (tavrolinFonts, from
+// the page's first script): the labels painted into the drawing at start-up
+// are written in them.
 Module.preRun = (Module.preRun || []).concat(function () {
-  if (!fontsLoaded) return;
+  if (!tavrolinFonts) return;
   addRunDependency('fonts');
-  fontsLoaded.then(function () { removeRunDependency('fonts'); });
+  tavrolinFonts.then(function () { removeRunDependency('fonts'); });
 });
+
+// The program's code was put to compiling as the page was read
+// (tavrolinCode, from the page's first script); here it gets what it
+// imports.
+Module.instantiateWasm = function (imports, receiveInstance) {
+  tavrolinCode
+    .then(function (module) {
+      return WebAssembly.instantiate(module, imports).then(function (instance) { receiveInstance(instance, module); });
+    })
+    .catch(function (error) { abort(String((error && error.message) || error)); });
+  return {};
+};
 
 // A failure before the program could report it shows on the page.
 Module.onAbort = function (what) { TavrolinPage.stoppedByItself(String(what)); };
