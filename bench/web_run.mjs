@@ -8,6 +8,7 @@
 // TAVROLIN_ENGINE=firefox or webkit (in a display) measures that engine's
 // runs; the main-thread time and the throttling are Chromium's alone.
 // Usage: node bench/web_run.mjs build-web/tavrolin.html [SLOWDOWN]   (bench/web_run.sh)
+// TAVROLIN_BENCH_RUNS=0 leaves the runs out, for the loads alone.
 import { readFileSync, statSync } from 'node:fs';
 import { gzipSync } from 'node:zlib';
 import { pathToFileURL } from 'node:url';
@@ -26,21 +27,31 @@ console.log(`viewport ${width} x ${height}, CPU throttling ${throttle}`);
 const browser = await launch();
 const nominal = 3.01 * slowDown;
 // Opening the page TAVROLIN_BENCH_LOADS times first: the median time to a
-// page ready for input.
+// page ready for input. TAVROLIN_BENCH_AGAINST names other builds of the
+// page (paths, separated by spaces), opened in turn with this one, so that
+// each is measured on the machine as it is at the same moments.
 const loads = Number(process.env.TAVROLIN_BENCH_LOADS || 0);
 if (loads > 0) {
-  const readies = [];
-  process.env.TAVROLIN_HTML = html;
+  const pages = [html, ...(process.env.TAVROLIN_BENCH_AGAINST || '').split(' ').filter(Boolean)];
+  const readies = pages.map(() => []);
   for (let i = 0; i < loads; ++i) {
-    const { context, page } = await open(browser, { width, height });
-    readies.push(await page.evaluate(() => performance.getEntriesByName('tavrolin-ready')[0].startTime));
-    await context.close();
+    for (let p = 0; p < pages.length; ++p) {
+      process.env.TAVROLIN_HTML = pages[p];
+      const { context, page } = await open(browser, { width, height });
+      readies[p].push(await page.evaluate(() => performance.getEntriesByName('tavrolin-ready')[0].startTime));
+      await context.close();
+    }
   }
-  readies.sort((a, b) => a - b);
-  console.log(`opened to ready over ${loads} loads: median ${readies[loads >> 1].toFixed(0)} ms, ` +
-              `fastest ${readies[0].toFixed(0)} ms, slowest ${readies[loads - 1].toFixed(0)} ms`);
+  for (let p = 0; p < pages.length; ++p) {
+    const r = readies[p].sort((a, b) => a - b);
+    console.log(`${pages[p]}: opened to ready over ${loads} loads: median ${r[loads >> 1].toFixed(0)} ms, ` +
+                `fastest ${r[0].toFixed(0)} ms, slowest ${r[loads - 1].toFixed(0)} ms`);
+  }
+  process.env.TAVROLIN_HTML = html;
 }
-for (let i = 0; i < (slowDown === 1 ? 3 : 1); ++i) {
+const runs = process.env.TAVROLIN_BENCH_RUNS !== undefined ? Number(process.env.TAVROLIN_BENCH_RUNS)
+                                                        : slowDown === 1 ? 3 : 1;
+for (let i = 0; i < runs; ++i) {
   let context, page, cdp = null;
   if (engine === 'chromium') {
     context = await browser.newContext({ viewport: { width, height } });
