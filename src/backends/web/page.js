@@ -288,9 +288,6 @@ var TavrolinPage = (function () {
     return dialog;
   }
 
-  // The language of the page's notices where the program could not choose it,
-  // since it has not started: by the program's own rule, the address's lang=
-  // if it has one, else the browser's languages, else Czech.
   // A canvas of the box's size filled with its background, ready to write on.
   // One canvas serves every label: a new one for each cost more than the
   // labels' text at start-up. Its pixels are read back, so the browser
@@ -301,15 +298,17 @@ var TavrolinPage = (function () {
     // A new size clears the canvas and every setting of its context.
     writer.canvas.width = width;
     writer.canvas.height = height;
-    var g = writer;
-    g.fillStyle = css(background);
-    g.fillRect(0, 0, width, height);
-    g.fillStyle = css(foreground);
-    g.font = fontOf(family, pixels, bold);
-    g.textBaseline = 'top';
-    return g;
+    writer.fillStyle = css(background);
+    writer.fillRect(0, 0, width, height);
+    writer.fillStyle = css(foreground);
+    writer.font = fontOf(family, pixels, bold);
+    writer.textBaseline = 'top';
+    return writer;
   }
 
+  // The language of the page's notices where the program could not choose it,
+  // since it has not started: by the program's own rule, the address's lang=
+  // if it has one, else the browser's languages, else Czech.
   function noticeLanguage(notice) {
     if (texts !== null) return document.documentElement.lang;
     var named = new URLSearchParams(location.search).get('lang');
