@@ -1,7 +1,7 @@
 // The cost of the Start run's own logic: a whole run against a toolkit that
 // draws nothing and does not pause.
 #include "animation/StartRun.h"
-#include "surface/Toolkit.h"
+#include "toolkit/Toolkit.h"
 
 #include <benchmark/benchmark.h>
 

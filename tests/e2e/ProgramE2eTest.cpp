@@ -3,8 +3,8 @@
 #include "PictureChecks.h"
 #include "ProgramWindow.h"
 #include "X11Session.h"
-#include "window/Layout.h"
-#include "window/SceneFit.h"
+#include "layout/Layout.h"
+#include "layout/SceneFit.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PictureChecks.h"
-#include "window/Layout.h"
+#include "layout/Layout.h"
 
 #include <QImage>
 #include <QRect>

@@ -1,8 +1,8 @@
 #include "SurfacePixelsTest.h"
 
+#include "basics/Failure.h"
 #include "qt/Fonts.h"
 #include "qt/Program.h"
-#include "surface/Failure.h"
 
 #include <QApplication>
 #include <QtTest>

@@ -1,12 +1,12 @@
 #include "WindowWidgetsTest.h"
 
 #include "StartedProgram.h"
-#include "lesson/Readout.h"
+#include "layout/LabelText.h"
+#include "layout/Layout.h"
+#include "layout/Readout.h"
 #include "qt/Fonts.h"
 #include "qt/Program.h"
 #include "text/Catalogue.h"
-#include "window/LabelText.h"
-#include "window/Layout.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

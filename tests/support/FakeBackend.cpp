@@ -1,6 +1,6 @@
 #include "support/FakeBackend.h"
 
-#include "window/Layout.h"
+#include "layout/Layout.h"
 
 namespace tavrolin::test {
 

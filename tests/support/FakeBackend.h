@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surface/Backend.h"
+#include "primitives/Backend.h"
 
 #include <array>
 #include <deque>

@@ -1,7 +1,7 @@
 #include "RecordingToolkit.h"
 
-#include "surface/Failure.h"
-#include "window/Layout.h"
+#include "basics/Failure.h"
+#include "layout/Layout.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "support/FakeBackend.h"
-#include "surface/BackendToolkit.h"
-#include "surface/Toolkit.h"
+#include "toolkit/BackendToolkit.h"
+#include "toolkit/Toolkit.h"
 #include "window/MainWindow.h"
 
 #include <array>

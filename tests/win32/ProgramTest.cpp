@@ -1,6 +1,6 @@
 #include "win32/Program.h"
+#include "layout/Layout.h"
 #include "win32/Text.h"
-#include "window/Layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "support/RecordingToolkit.h"
-#include "window/Layout.h"
+#include "layout/Layout.h"
 #include "window/MainWindow.h"
 
 #include <gtest/gtest.h>

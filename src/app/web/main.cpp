@@ -1,5 +1,5 @@
 // The browser program: the page calls these from its own events.
-#include "surface/Failure.h"
+#include "basics/Failure.h"
 #include "text/Catalogue.h"
 #include "web/Page.h"
 #include "web/Program.h"

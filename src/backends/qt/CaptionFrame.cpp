@@ -1,6 +1,6 @@
 #include "CaptionFrame.h"
 
-#include "window/Layout.h"
+#include "layout/Layout.h"
 
 #include <QFontMetrics>
 #include <QPainter>

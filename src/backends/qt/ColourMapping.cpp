@@ -1,6 +1,6 @@
 #include "ColourMapping.h"
 
-#include "surface/BackendToolkit.h"
+#include "toolkit/BackendToolkit.h"
 
 #include <QApplication>
 #include <QPalette>

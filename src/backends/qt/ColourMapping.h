@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surface/Colour.h"
+#include "basics/Colour.h"
 
 #include <QColor>
 

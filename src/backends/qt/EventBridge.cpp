@@ -2,7 +2,7 @@
 
 #include "QtText.h"
 
-#include "window/Layout.h"
+#include "layout/Layout.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/Layout.h"
+#include "layout/Layout.h"
 
 #include <QFont>
 

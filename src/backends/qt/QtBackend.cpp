@@ -2,8 +2,8 @@
 
 #include "ColourMapping.h"
 #include "QtText.h"
-#include "surface/Failure.h"
-#include "window/Layout.h"
+#include "basics/Failure.h"
+#include "layout/Layout.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 #include "SurfaceWidget.h"
 #include "ToneOutput.h"
 #include "WindowBuilder.h"
-#include "surface/Backend.h"
+#include "primitives/Backend.h"
 
 #include <chrono>
 #include <functional>

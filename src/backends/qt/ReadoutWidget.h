@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lesson/Readout.h"
+#include "layout/Readout.h"
 
 #include <QWidget>
 

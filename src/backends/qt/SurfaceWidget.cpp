@@ -1,12 +1,12 @@
 #include "SurfaceWidget.h"
 
-#include "window/LabelText.h"
-#include "window/Layout.h"
+#include "layout/LabelText.h"
+#include "layout/Layout.h"
 
 #include "ColourMapping.h"
 #include "Fonts.h"
 #include "QtText.h"
-#include "surface/Colour.h"
+#include "basics/Colour.h"
 
 #include <QCloseEvent>
 #include <QFontMetricsF>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "surface/ControlId.h"
-#include "window/Layout.h"
-#include "window/PaintedControls.h"
+#include "basics/ControlId.h"
+#include "layout/Layout.h"
+#include "layout/PaintedControls.h"
 
 #include <QFont>
 #include <QImage>

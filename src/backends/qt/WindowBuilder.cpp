@@ -4,9 +4,9 @@
 #include "ColourMapping.h"
 #include "Fonts.h"
 #include "QtText.h"
+#include "layout/Layout.h"
 #include "text/Catalogue.h"
 #include "window/Accessibility.h"
-#include "window/Layout.h"
 
 #include <QIcon>
 #include <QLineEdit>

@@ -2,8 +2,8 @@
 
 #include "ScaledStyle.h"
 #include "SurfaceWidget.h"
-#include "surface/ControlId.h"
-#include "window/SceneFit.h"
+#include "basics/ControlId.h"
+#include "layout/SceneFit.h"
 
 #include <array>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "AxisLabel.h"
 
-#include "window/PaintedControls.h"
+#include "layout/PaintedControls.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include <emscripten.h>
 
-#include "surface/Failure.h"
+#include "basics/Failure.h"
 #include "text/Catalogue.h"
 
 #include <algorithm>

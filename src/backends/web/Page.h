@@ -1,12 +1,12 @@
 #pragma once
 
-#include "lesson/Readout.h"
-#include "surface/Backend.h"
-#include "surface/Colour.h"
-#include "window/LabelText.h"
-#include "window/Layout.h"
-#include "window/PaintedControls.h"
-#include "window/SceneFit.h"
+#include "basics/Colour.h"
+#include "layout/LabelText.h"
+#include "layout/Layout.h"
+#include "layout/PaintedControls.h"
+#include "layout/Readout.h"
+#include "layout/SceneFit.h"
+#include "primitives/Backend.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/PaintedControls.h"
+#include "layout/PaintedControls.h"
 
 #include <array>
 #include <cstdint>

@@ -1,11 +1,11 @@
 #include "WebBackend.h"
 
 #include "Page.h"
+#include "layout/SceneFit.h"
 #include "lesson/Lesson.h"
 #include "lesson/Tone.h"
 #include "text/Catalogue.h"
 #include "window/Accessibility.h"
-#include "window/SceneFit.h"
 #include "window/Session.h"
 
 #include <emscripten.h>

@@ -2,8 +2,8 @@
 
 #include "AxisLabel.h"
 #include "PixelCanvas.h"
-#include "surface/Backend.h"
-#include "window/Layout.h"
+#include "layout/Layout.h"
+#include "primitives/Backend.h"
 
 #include <array>
 #include <optional>

@@ -2,8 +2,8 @@
 
 #include "DeviceScale.h"
 #include "DpiAwareness.h"
-#include "surface/Colour.h"
-#include "window/Layout.h"
+#include "basics/Colour.h"
+#include "layout/Layout.h"
 
 #include <string>
 

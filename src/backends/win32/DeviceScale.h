@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/PaintedControls.h"
-#include "window/SceneFit.h"
+#include "layout/PaintedControls.h"
+#include "layout/SceneFit.h"
 
 #include <windows.h>
 

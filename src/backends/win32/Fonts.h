@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DeviceScale.h"
-#include "window/Layout.h"
+#include "layout/Layout.h"
 
 #include <windows.h>
 

@@ -3,9 +3,9 @@
 #include "Fonts.h"
 #include "Text.h"
 #include "WindowBuilder.h"
-#include "surface/Colour.h"
-#include "surface/WholePixel.h"
-#include "window/LabelText.h"
+#include "basics/Colour.h"
+#include "basics/WholePixel.h"
+#include "layout/LabelText.h"
 
 #include <algorithm>
 #include <cmath>

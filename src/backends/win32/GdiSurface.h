@@ -1,9 +1,9 @@
 #pragma once
 
 #include "DeviceScale.h"
-#include "surface/ControlId.h"
-#include "window/Layout.h"
-#include "window/PaintedControls.h"
+#include "basics/ControlId.h"
+#include "layout/Layout.h"
+#include "layout/PaintedControls.h"
 
 #include <windows.h>
 

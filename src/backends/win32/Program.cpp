@@ -1,9 +1,9 @@
 #include "Program.h"
 
 #include "Text.h"
-#include "window/Layout.h"
+#include "layout/Layout.h"
 
-#include "window/SceneFit.h"
+#include "layout/SceneFit.h"
 
 #include <algorithm>
 #include <array>

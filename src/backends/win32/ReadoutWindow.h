@@ -1,7 +1,7 @@
 #pragma once
 
 #include "WindowBuilder.h"
-#include "lesson/Readout.h"
+#include "layout/Readout.h"
 
 #include <windows.h>
 

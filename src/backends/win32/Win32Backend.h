@@ -3,7 +3,7 @@
 #include "ReadoutWindow.h"
 #include "ToneOutput.h"
 #include "WindowBuilder.h"
-#include "surface/Backend.h"
+#include "primitives/Backend.h"
 
 #include <functional>
 #include <memory>

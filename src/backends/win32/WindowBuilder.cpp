@@ -4,10 +4,10 @@
 #include "DpiAwareness.h"
 #include "Fonts.h"
 #include "Text.h"
+#include "layout/LabelText.h"
+#include "layout/Layout.h"
+#include "layout/SceneFit.h"
 #include "text/Catalogue.h"
-#include "window/LabelText.h"
-#include "window/Layout.h"
-#include "window/SceneFit.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "DeviceScale.h"
 #include "GdiSurface.h"
-#include "surface/ControlId.h"
-#include "window/Layout.h"
+#include "basics/ControlId.h"
+#include "layout/Layout.h"
 
 #include <windows.h>
 

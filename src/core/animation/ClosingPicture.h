@@ -2,7 +2,7 @@
 
 #include "animation/SceneGeometry.h"
 #include "animation/ThicknessSweep.h"
-#include "surface/Toolkit.h"
+#include "toolkit/Toolkit.h"
 
 namespace tavrolin::animation {
 

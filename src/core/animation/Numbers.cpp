@@ -1,6 +1,6 @@
 #include "animation/Numbers.h"
 
-#include "surface/Failure.h"
+#include "basics/Failure.h"
 #include "text/Catalogue.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surface/Toolkit.h"
+#include "toolkit/Toolkit.h"
 
 namespace tavrolin::animation {
 

@@ -1,8 +1,8 @@
 #include "animation/StartSequence.h"
 
 #include "animation/Numbers.h"
+#include "layout/SettingsTexts.h"
 #include "text/Catalogue.h"
-#include "window/SettingsTexts.h"
 
 namespace tavrolin::animation {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "animation/SceneGeometry.h"
-#include "surface/Toolkit.h"
+#include "toolkit/Toolkit.h"
 
 #include <string_view>
 

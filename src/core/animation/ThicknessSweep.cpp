@@ -1,8 +1,8 @@
 #include "animation/ThicknessSweep.h"
 
 #include "animation/Numbers.h"
-#include "animation/Pacing.h"
-#include "window/SettingsTexts.h"
+#include "layout/SettingsTexts.h"
+#include "toolkit/Pacing.h"
 
 #include <cmath>
 #include <optional>

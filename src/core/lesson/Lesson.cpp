@@ -1,6 +1,6 @@
 #include "lesson/Lesson.h"
 
-#include "lesson/Readout.h"
+#include "layout/Readout.h"
 #include "lesson/Tone.h"
 #include "text/Catalogue.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "surface/Backend.h"
-#include "surface/Toolkit.h"
+#include "basics/PlottedStep.h"
+#include "primitives/Backend.h"
 
 #include <chrono>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surface/Toolkit.h"
+#include "basics/PlottedStep.h"
 
 #include <atomic>
 #include <chrono>

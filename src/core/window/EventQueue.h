@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surface/Failure.h"
+#include "basics/Failure.h"
 #include "window/MainWindow.h"
 
 #include <deque>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "surface/ControlId.h"
-#include "surface/Failure.h"
-#include "surface/Toolkit.h"
+#include "basics/ControlId.h"
+#include "basics/Failure.h"
+#include "toolkit/Toolkit.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "window/Session.h"
 
+#include "layout/Layout.h"
 #include "text/Catalogue.h"
-#include "window/Layout.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "surface/Backend.h"
-#include "surface/BackendToolkit.h"
-#include "surface/Failure.h"
+#include "basics/Failure.h"
+#include "primitives/Backend.h"
+#include "toolkit/BackendToolkit.h"
 #include "window/EventQueue.h"
 #include "window/MainWindow.h"
 

@@ -1,6 +1,6 @@
 #include "window/SettingsHandlers.h"
 
-#include "window/SettingsTexts.h"
+#include "layout/SettingsTexts.h"
 
 namespace tavrolin::handlers {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surface/Toolkit.h"
+#include "toolkit/Toolkit.h"
 
 // The settings live as text in six hidden fields of the window; these
 // handlers only ever write them. The Start run reads and converts them.

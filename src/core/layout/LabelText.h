@@ -1,8 +1,8 @@
 #pragma once
 
-#include "window/Layout.h"
+#include "layout/Layout.h"
 
-#include "surface/Colour.h"
+#include "basics/Colour.h"
 
 #include <functional>
 #include <optional>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "surface/Colour.h"
-#include "surface/Toolkit.h"
-#include "window/LabelText.h"
-#include "window/Layout.h"
+#include "basics/Colour.h"
+#include "basics/PlottedStep.h"
+#include "layout/LabelText.h"
+#include "layout/Layout.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "surface/Failure.h"
+#include "basics/Failure.h"
 
 #include "text/Catalogue.h"
 

@@ -1,4 +1,4 @@
-#include "window/LabelText.h"
+#include "layout/LabelText.h"
 
 #include "text/Catalogue.h"
 

@@ -1,8 +1,8 @@
 // Number text as the settings fields hold it under Czech and English, and
 // the texts that are not numbers, whichever toolkit's locale gave the
 // separator.
-#include "surface/NumberText.h"
-#include "surface/Failure.h"
+#include "basics/NumberText.h"
+#include "basics/Failure.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // What the core decides for every backend before a primitive is carried
 // out: which controls and colours are valid, what a position past the int
 // range becomes, and when a step's pause ends.
-#include "surface/BackendToolkit.h"
+#include "toolkit/BackendToolkit.h"
+#include "basics/Failure.h"
 #include "support/FakeBackend.h"
-#include "surface/Failure.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "surface/Colour.h"
-#include "surface/ControlId.h"
+#include "basics/Colour.h"
+#include "basics/ControlId.h"
 
 #include <optional>
 #include <span>

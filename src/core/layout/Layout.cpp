@@ -1,4 +1,4 @@
-#include "window/Layout.h"
+#include "layout/Layout.h"
 
 #include "text/Catalogue.h"
 

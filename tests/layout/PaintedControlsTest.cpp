@@ -1,7 +1,7 @@
-#include "window/PaintedControls.h"
-#include "surface/Failure.h"
-#include "window/LabelText.h"
-#include "window/Layout.h"
+#include "layout/PaintedControls.h"
+#include "basics/Failure.h"
+#include "layout/LabelText.h"
+#include "layout/Layout.h"
 
 #include <gtest/gtest.h>
 

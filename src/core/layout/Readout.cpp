@@ -1,4 +1,4 @@
-#include "lesson/Readout.h"
+#include "layout/Readout.h"
 
 #include "text/Catalogue.h"
 

@@ -1,4 +1,4 @@
-#include "window/SceneFit.h"
+#include "layout/SceneFit.h"
 
 #include <gtest/gtest.h>
 

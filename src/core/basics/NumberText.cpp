@@ -1,6 +1,6 @@
-#include "surface/NumberText.h"
+#include "basics/NumberText.h"
 
-#include "surface/Failure.h"
+#include "basics/Failure.h"
 #include "text/Catalogue.h"
 
 #include <cmath>

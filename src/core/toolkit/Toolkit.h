@@ -1,7 +1,9 @@
 #pragma once
 
-#include "surface/Colour.h"
-#include "surface/ControlId.h"
+#include "basics/Answer.h"
+#include "basics/Colour.h"
+#include "basics/ControlId.h"
+#include "basics/PlottedStep.h"
 
 #include <chrono>
 #include <cstdint>
@@ -10,17 +12,6 @@
 #include <string_view>
 
 namespace tavrolin {
-
-enum class Answer { Yes, No, Other };
-
-// What one step of a run has plotted: the plate's thickness, the back-surface
-// arrow's turn in radians, the reflection value, the smallest and largest
-// value these settings can reach, and where the graph's point lies.
-struct PlottedStep {
-    int thickness = 0;
-    double phase = 0, strength = 0, smallest = 0, largest = 0;
-    double x = 0, y = 0;
-};
 
 // Everything the program needs of a window toolkit. Coordinates are pixels
 // of the window's client area, origin top-left, y downwards. Every operation

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "lesson/Readout.h"
-#include "surface/Colour.h"
-#include "surface/ControlId.h"
-#include "surface/Toolkit.h"
-#include "window/PaintedControls.h"
+#include "basics/Answer.h"
+#include "basics/Colour.h"
+#include "basics/ControlId.h"
+#include "layout/PaintedControls.h"
+#include "layout/Readout.h"
 
 #include <chrono>
 #include <string>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "animation/Pacing.h"
+#include "basics/WholePixel.h"
+#include "layout/Layout.h"
+#include "layout/PaintedControls.h"
 #include "lesson/Lesson.h"
-#include "surface/Backend.h"
-#include "surface/Toolkit.h"
-#include "surface/WholePixel.h"
-#include "window/Layout.h"
-#include "window/PaintedControls.h"
+#include "primitives/Backend.h"
+#include "toolkit/Pacing.h"
+#include "toolkit/Toolkit.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "animation/Pacing.h"
+#include "toolkit/Pacing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "surface/BackendToolkit.h"
+#include "toolkit/BackendToolkit.h"
 
-#include "surface/Failure.h"
-#include "surface/NumberText.h"
-#include "surface/WholePixel.h"
+#include "basics/Failure.h"
+#include "basics/NumberText.h"
+#include "basics/WholePixel.h"
+#include "layout/Layout.h"
 #include "text/Catalogue.h"
-#include "window/Layout.h"
 
 #include <algorithm>
 #include <cmath>

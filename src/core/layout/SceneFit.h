@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/Layout.h"
-#include "window/PaintedControls.h"
+#include "layout/Layout.h"
+#include "layout/PaintedControls.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
-#include "window/PaintedControls.h"
+#include "layout/PaintedControls.h"
 
-#include "surface/Failure.h"
+#include "basics/Failure.h"
+#include "layout/Layout.h"
 #include "text/Catalogue.h"
-#include "window/Layout.h"
 
 #include <algorithm>
 #include <string>

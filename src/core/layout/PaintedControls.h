@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surface/ControlId.h"
+#include "basics/ControlId.h"
 
 #include <optional>
 #include <vector>
