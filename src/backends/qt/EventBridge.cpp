@@ -15,6 +15,7 @@
 #include <QTouchEvent>
 #include <QWindow>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -45,45 +46,107 @@ bool isUserInput(QEvent::Type type)
     }
 }
 
-// The lesson's keys, and a press or release of the left
-// button or a finger on the drawing, where no control lies.
-std::optional<LessonInput> lessonInputOf(const QEvent& event, QWidget& top)
+constexpr std::pair<int, Key> keys[] = {{Qt::Key_Space, Key::Space},   {Qt::Key_Return, Key::Enter},
+                                        {Qt::Key_Enter, Key::Enter},   {Qt::Key_Escape, Key::Escape},
+                                        {Qt::Key_Tab, Key::Tab},       {Qt::Key_Backtab, Key::Tab},
+                                        {Qt::Key_Left, Key::Left},     {Qt::Key_Right, Key::Right},
+                                        {Qt::Key_Up, Key::Up},         {Qt::Key_Down, Key::Down},
+                                        {Qt::Key_PageUp, Key::PageUp}, {Qt::Key_PageDown, Key::PageDown},
+                                        {Qt::Key_Home, Key::Home},     {Qt::Key_End, Key::End},
+                                        {Qt::Key_F11, Key::F11},       {Qt::Key_Z, Key::Z}};
+
+} // namespace
+
+// A key on the focused control, or the left button or one finger pressed
+// or lifted over the drawing or a control, in the core's terms.
+std::optional<Input> EventBridge::inputOf(const QEvent& event) const
 {
+    QWidget& top = *window_.window;
+    Input input;
+    QPoint at;
     switch (event.type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         const auto& key = static_cast<const QKeyEvent&>(event);
-        LessonInput input{LessonKey::Space, event.type() == QEvent::KeyPress, key.isAutoRepeat()};
-        input.modified = (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
-        if (key.key() == Qt::Key_Right)
-            input.key = LessonKey::Right;
-        else if (key.key() == Qt::Key_Z)
-            input.key = LessonKey::Z;
-        else if (key.key() != Qt::Key_Space)
-            return std::nullopt;
-        const auto* field = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
-        input.intoText = field && !field->isReadOnly();
+        const auto known = std::ranges::find(keys, key.key(), &std::pair<int, Key>::first);
+        input.key = known == std::end(keys) ? Key::Other : known->second;
+        input.press = event.type() == QEvent::KeyPress;
+        input.repeat = key.isAutoRepeat();
+        input.shift = key.modifiers() & Qt::ShiftModifier;
+        input.shortcut = (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+        input.control = controlOf(QApplication::focusWidget());
+        input.target = targetOf(input.control);
+        if (const auto* field = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
+            field && field->isReadOnly())
+            input.target = Target::Other;
         return input;
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease: {
         const auto& mouse = static_cast<const QMouseEvent&>(event);
-        if (mouse.button() != Qt::LeftButton || top.childAt(mouse.position().toPoint())) return std::nullopt;
-        return LessonInput{LessonKey::Drawing, event.type() != QEvent::MouseButtonRelease};
+        if (mouse.button() != Qt::LeftButton) return std::nullopt;
+        input.press = event.type() != QEvent::MouseButtonRelease;
+        at = mouse.position().toPoint();
+        break;
     }
     case QEvent::TouchBegin:
     case QEvent::TouchEnd: {
         const auto& touch = static_cast<const QTouchEvent&>(event);
-        if (touch.points().size() != 1 || top.childAt(touch.points().front().position().toPoint())) return std::nullopt;
-        return LessonInput{LessonKey::Drawing, event.type() == QEvent::TouchBegin};
+        if (touch.points().size() != 1) return std::nullopt;
+        input.press = event.type() == QEvent::TouchBegin;
+        at = touch.points().front().position().toPoint();
+        break;
     }
     default:
         return std::nullopt;
     }
+    input.key = Key::Pointer;
+    input.target = top.childAt(at) ? Target::Other : Target::Drawing;
+    return input;
 }
 
-} // namespace
+ControlId EventBridge::controlOf(const QWidget* widget) const
+{
+    const auto found = std::ranges::find(window_.widgets, widget);
+    return widget && found != window_.widgets.end() ? ControlId(found - window_.widgets.begin()) : ControlId::Tavrolin;
+}
+
+bool EventBridge::carryOut(const Input& input)
+{
+    const Action action = actionFor(input, Platform::Elsewhere);
+    QWidget* on = input.control == ControlId::Tavrolin ? nullptr : window_.widgets[indexOf(input.control)];
+    switch (action.does) {
+    case Does::Presentation:
+        return onPresentationKey && onPresentationKey(input.key);
+    case Does::Scroll:
+        if (auto* bar = qobject_cast<QScrollBar*>(on))
+            bar->setValue(scrolled(windowLayout().scroll, bar->value(), action.step));
+        return true;
+    case Does::Press:
+        if (auto* button = qobject_cast<QAbstractButton*>(on)) button->click();
+        return true;
+    case Does::NextStop:
+    case Does::PreviousStop: {
+        const std::optional<ControlId> from = on ? std::optional(input.control) : std::nullopt;
+        if (QWidget* next = window_.widgets[indexOf(session_.nextTabStop(from, action.does == Does::PreviousStop))])
+            next->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    case Does::NextOption:
+    case Does::PreviousOption:
+        if (auto* option = qobject_cast<QAbstractButton*>(
+                window_.widgets[indexOf(session_.nextOption(input.control, action.does == Does::PreviousOption))])) {
+            option->setFocus(Qt::TabFocusReason);
+            option->click();
+        }
+        return true;
+    case Does::Type:
+    case Does::Toolkit:
+        break;
+    }
+    return false;
+}
 
 EventBridge::EventBridge(Session& session, BuiltWindow& window) : session_(session), window_(window)
 {
@@ -105,12 +168,12 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event)
     if (!isUserInput(event->type()) || !watched->isWindowType()) return false;
     QWindow* window = window_.window->windowHandle();
     if (watched != window) return false;
-    if (const auto lesson = lessonInputOf(*event, *window_.window); lesson && session_.lessonInput(*lesson))
-        return true;
-    if (!session_.queue().holdsInput()) return false;
-    std::shared_ptr<QEvent> input(event->clone());
-    session_.queue().hold([this, to = QPointer<QWindow>(window), input] {
-        if (to) deliver(to, *input);
+    const std::optional<Input> input = inputOf(*event);
+    if (input && session_.lessonTakes(*input)) return true;
+    if (!session_.queue().holdsInput()) return input && carryOut(*input);
+    std::shared_ptr<QEvent> copy(event->clone());
+    session_.queue().hold([this, to = QPointer<QWindow>(window), copy] {
+        if (to) deliver(to, *copy);
     });
     return true;
 }

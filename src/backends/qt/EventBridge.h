@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QWindow;
 
@@ -24,6 +25,9 @@ public:
     void connectControls();
     void post(ControlId control, Event event) { session_.post(control, event); }
 
+    // F11 or Escape: true if the window's mode changed.
+    std::function<bool(Key)> onPresentationKey;
+
     bool busy() const { return session_.busy(); }
     bool failed() const { return session_.failed(); }
 
@@ -32,6 +36,11 @@ protected:
 
 private:
     bool mayClose(bool fromDesktop);
+    std::optional<Input> inputOf(const QEvent& event) const;
+    ControlId controlOf(const QWidget* widget) const;
+    // Does what the core answers for input that nothing holds; false leaves
+    // it to Qt.
+    bool carryOut(const Input& input);
     void deliver(QWindow* window, QEvent& input);
 
     Session& session_;

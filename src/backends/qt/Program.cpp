@@ -8,12 +8,11 @@ Program::Program() : built_(buildWindow()), backend_(built_), session_(backend_)
 {
     backend_.setDeliverHeldInput([this] { session_.queue().deliverHeldInput(); });
     bridge_.connectControls();
-    window().onKey = [this](int key) {
-        session_.guard([&] {
-            present(presentingAfter(presenting_, key == Qt::Key_F11      ? DesktopKey::F11
-                                                 : key == Qt::Key_Escape ? DesktopKey::Escape
-                                                                         : DesktopKey::Other));
-        });
+    bridge_.onPresentationKey = [this](Key key) {
+        const bool next = presentingAfter(presenting_, key == Key::F11 ? DesktopKey::F11 : DesktopKey::Escape);
+        if (next == presenting_) return false;
+        session_.guard([&] { present(next); });
+        return true;
     };
     window().onResize = [this] {
         session_.guard([this] { window().fitCanvas(); });

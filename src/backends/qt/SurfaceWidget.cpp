@@ -10,7 +10,6 @@
 
 #include <QCloseEvent>
 #include <QFontMetricsF>
-#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
@@ -263,15 +262,6 @@ void SurfaceWidget::paintEvent(QPaintEvent* event)
     }
     if (shown.isEmpty()) return;
     p.drawImage(shown, canvas_, QRectF((shown.topLeft() - origin_) * screenRatio_, shown.size() * screenRatio_));
-}
-
-void SurfaceWidget::keyPressEvent(QKeyEvent* event)
-{
-    if (onKey && (event->key() == Qt::Key_F11 || event->key() == Qt::Key_Escape)) {
-        onKey(event->key());
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void SurfaceWidget::resizeEvent(QResizeEvent* event)

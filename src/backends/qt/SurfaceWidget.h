@@ -74,8 +74,7 @@ public:
     // be made throws std::bad_alloc.
     void fitCanvas();
 
-    // F11 and Escape, which no control takes; and a new size.
-    std::function<void(int key)> onKey;
+    // A new size.
     std::function<void()> onResize;
 
     // Asked before the window closes, by the desktop or by other code;
@@ -91,7 +90,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

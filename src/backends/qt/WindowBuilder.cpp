@@ -63,13 +63,8 @@ QWidget* createWidget(const ControlRow& c, QWidget* parent)
         return new QLineEdit(qs(tr(c.caption)), parent);
     case ControlKind::Frame:
         return new CaptionFrame(qs(tr(c.caption)), parent);
-    case ControlKind::CommandButton: {
-        auto* button = new QPushButton(qs(tr(c.caption)), parent);
-        // Enter presses the focused button, as in a Windows dialog; outside
-        // a QDialog Qt's buttons answer only Space.
-        button->setAutoDefault(true);
-        return button;
-    }
+    case ControlKind::CommandButton:
+        return new QPushButton(qs(tr(c.caption)), parent);
     case ControlKind::OptionButton:
         return new QRadioButton(qs(tr(c.caption)), parent);
     case ControlKind::Window:
@@ -99,47 +94,6 @@ PaintedLook paintedFor(const ControlRow& c)
         p.image2x = axisLabelImage(QStringLiteral(":/tavrolin/sila_skla_2x.bmp"));
     }
     return p;
-}
-
-// The tab stops in the order of their tab positions. A group of option
-// buttons is one stop: Qt enters it at the group's first button in the
-// chain, so the selected button is kept first, and Tab lands on it, as in a
-// Windows dialog.
-void chainTabOrder(const std::vector<QWidget*>& stops)
-{
-    std::vector<QWidget*> order = stops;
-    for (auto first = order.begin(); first != order.end();) {
-        const auto sameFrame = [&](QWidget* w) {
-            return qobject_cast<QRadioButton*>(w) && w->parentWidget() == (*first)->parentWidget();
-        };
-        const auto last = std::find_if_not(first, order.end(), sameFrame);
-        const auto selected = std::find_if(first, last, [](QWidget* w) {
-            auto* radio = qobject_cast<QRadioButton*>(w);
-            return radio && radio->isChecked();
-        });
-        if (selected != last) std::rotate(first, selected, selected + 1);
-        first = last == first ? first + 1 : last;
-    }
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-void keepTabOrder(const BuiltWindow& built)
-{
-    std::vector<const ControlRow*> tabStops;
-    for (const ControlRow& c : layout())
-        if (built.widgets[indexOf(c.id)] && c.tabStop && c.tabIndex >= 0) tabStops.push_back(&c);
-    std::ranges::sort(tabStops, {}, &ControlRow::tabIndex);
-    std::vector<QWidget*> stops;
-    for (const ControlRow* c : tabStops)
-        stops.push_back(built.widgets[indexOf(c->id)]);
-
-    chainTabOrder(stops);
-    for (QWidget* w : stops)
-        if (auto* radio = qobject_cast<QRadioButton*>(w))
-            QObject::connect(radio, &QAbstractButton::toggled, built.window.get(), [stops](bool on) {
-                if (on) chainTabOrder(stops);
-            });
 }
 
 } // namespace
@@ -210,7 +164,6 @@ BuiltWindow buildWindow()
         w->setVisible(c.visibleAtStart);
         built.widgets[indexOf(c.id)] = w;
     }
-    keepTabOrder(built);
     return built;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "basics/PlottedStep.h"
+#include "input/Input.h"
 #include "primitives/Backend.h"
 
 #include <chrono>
@@ -9,19 +10,6 @@
 #include <string_view>
 
 namespace tavrolin {
-
-// The keys and the touch that a lesson uses during a run: Space or a click or
-// tap on the drawing pauses and resumes, the right arrow steps while paused,
-// Z turns the tone on and off at any time.
-enum class LessonKey { Space, Right, Z, Drawing };
-
-struct LessonInput {
-    LessonKey key;
-    bool press = true;     // false: the key's or button's release
-    bool repeat = false;   // a held key's repetition
-    bool intoText = false; // the focus is in a field one types into
-    bool modified = false; // with Ctrl, Alt or the system key held
-};
 
 // While paused, the run looks this often whether it goes on.
 constexpr std::chrono::milliseconds pausedPoll{20};

@@ -21,6 +21,19 @@ namespace {
 
 } // namespace
 
+BackendToolkit::BackendToolkit(Backend& backend) : backend_(backend), lesson_(backend)
+{
+    shown_[indexOf(ControlId::Tavrolin)] = true;
+    for (const ControlRow& c : layout())
+        shown_[indexOf(c.id)] = c.visibleAtStart;
+}
+
+bool BackendToolkit::onScreen(ControlId id) const
+{
+    const ControlId frame = id == ControlId::Tavrolin ? id : layoutOf(id).container;
+    return shown_[indexOf(id)] && shown_[indexOf(frame)];
+}
+
 void BackendToolkit::require(ControlId id, ControlKind kind, std::string_view notOfKind)
 {
     if (id == ControlId::Tavrolin || layoutOf(id).kind != kind) controlFailure(id, notOfKind);
@@ -118,6 +131,7 @@ void BackendToolkit::showControl(ControlId control)
     }
     requireControl(control);
     backend_.showControl(control);
+    shown_[indexOf(control)] = true;
 }
 
 void BackendToolkit::moveControl(ControlId control, float left, float top)

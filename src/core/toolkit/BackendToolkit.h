@@ -8,6 +8,7 @@
 #include "toolkit/Pacing.h"
 #include "toolkit/Toolkit.h"
 
+#include <array>
 #include <functional>
 
 namespace tavrolin {
@@ -21,7 +22,7 @@ class BackendToolkit final : public Toolkit {
 public:
     using RunClickHandler = std::function<void(ControlId)>;
 
-    explicit BackendToolkit(Backend& backend) : backend_(backend), lesson_(backend) {}
+    explicit BackendToolkit(Backend& backend);
 
     // selectOption runs the button's click handler through this.
     void setClickHandlerRunner(RunClickHandler runner) { runClickHandler_ = std::move(runner); }
@@ -32,6 +33,9 @@ public:
     int stepsShown() const { return stepsShown_; }
     Lesson& lesson() { return lesson_; }
     const PaintedControls& painted() const { return painted_; }
+    // Whether the control and its frame are shown: the layout's at start,
+    // and what the program has shown since.
+    bool onScreen(ControlId id) const;
     // Paints every visible painted control whole, as on a new drawing.
     void repaintPainted();
     // After the drawing took a new scale: the painted controls that lie on
@@ -79,6 +83,7 @@ private:
     animation::StepDeadlines deadlines_;
     RunClickHandler runClickHandler_;
     std::function<void()> closeWindow_;
+    std::array<bool, controlCount> shown_{};
     int penWidth_ = 1;
     int stepsShown_ = 0;
 };

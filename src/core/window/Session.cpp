@@ -60,6 +60,24 @@ void Session::post(ControlId control, Event event)
     if (pendingFit_ && !queue_.busy()) guard(std::exchange(pendingFit_, nullptr));
 }
 
+bool Session::lessonTakes(const Input& input)
+{
+    const auto lesson = lessonInputOf(input);
+    return lesson && lessonInput(*lesson);
+}
+
+ControlId Session::nextTabStop(std::optional<ControlId> from, bool back)
+{
+    return tavrolin::nextTabStop(
+        from, back, [this](ControlId id) { return toolkit_.onScreen(id) && backend_.hasControl(id); },
+        [this](ControlId id) { return backend_.checked(id); });
+}
+
+ControlId Session::nextOption(ControlId from, bool back)
+{
+    return tavrolin::nextOption(from, back, [this](ControlId id) { return toolkit_.onScreen(id); });
+}
+
 void Session::requestFit(std::function<void()> apply)
 {
     if (ended_) return;

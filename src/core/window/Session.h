@@ -1,6 +1,7 @@
 #pragma once
 
 #include "basics/Failure.h"
+#include "input/Input.h"
 #include "primitives/Backend.h"
 #include "toolkit/BackendToolkit.h"
 #include "window/EventQueue.h"
@@ -37,6 +38,11 @@ public:
     // program has taken it; otherwise it is the window's, to be held during
     // a run like any other input.
     bool lessonInput(const LessonInput& input) { return !ended_ && toolkit_.lesson().take(input); }
+    bool lessonTakes(const Input& input);
+    // Where Tab and the arrow keys of an option group go, among the
+    // controls on the screen.
+    ControlId nextTabStop(std::optional<ControlId> from, bool back);
+    ControlId nextOption(ControlId from, bool back);
 
     // The backend's window has a new size or scale, to which the scene is
     // to be fitted by apply. Taken now, or, while a handler runs, once it
