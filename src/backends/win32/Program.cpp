@@ -15,43 +15,98 @@ namespace tavrolin::win32 {
 
 namespace {
 
-bool isTextField(HWND hwnd)
+bool isReadOnlyField(HWND hwnd)
 {
     wchar_t name[8] = {};
     return GetClassNameW(hwnd, name, 8) && _wcsicmp(name, L"Edit") == 0 &&
-           !(GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY);
+           (GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY);
 }
 
-// The lesson's keys, and the left button on the drawing:
-// the window's client area itself, where no control lies.
-std::optional<LessonInput> lessonInputOf(const MSG& msg, HWND window)
+constexpr std::pair<WPARAM, Key> keys[] = {{VK_SPACE, Key::Space},   {VK_RETURN, Key::Enter},
+                                           {VK_ESCAPE, Key::Escape}, {VK_TAB, Key::Tab},
+                                           {VK_LEFT, Key::Left},     {VK_RIGHT, Key::Right},
+                                           {VK_UP, Key::Up},         {VK_DOWN, Key::Down},
+                                           {VK_PRIOR, Key::PageUp},  {VK_NEXT, Key::PageDown},
+                                           {VK_HOME, Key::Home},     {VK_END, Key::End},
+                                           {VK_F11, Key::F11},       {'Z', Key::Z}};
+
+} // namespace
+
+// A key on the control that has the focus, or the left button on the
+// window's client area itself (the drawing, where no control lies) or on a
+// control, in the core's terms.
+std::optional<Input> Program::inputOf(const MSG& msg) const
 {
+    if (!built_.window || (msg.hwnd != built_.window && !IsChild(built_.window, msg.hwnd))) return std::nullopt;
+    Input input;
+    ControlId id;
     switch (msg.message) {
     case WM_KEYDOWN:
     case WM_KEYUP: {
-        LessonInput input{LessonKey::Space, msg.message == WM_KEYDOWN, (msg.lParam & (1 << 30)) != 0};
-        input.modified = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || GetKeyState(VK_LWIN) < 0 ||
+        // A held key is for the control that has the focus when it is
+        // handled, which clicks held before it may have moved.
+        HWND focus = GetFocus();
+        if (built_.controlOf(focus, id)) input.control = id;
+        const auto known = std::ranges::find(keys, msg.wParam, &std::pair<WPARAM, Key>::first);
+        input.key = known == std::end(keys) ? Key::Other : known->second;
+        input.press = msg.message == WM_KEYDOWN;
+        input.repeat = (msg.lParam & (1 << 30)) != 0;
+        input.shift = GetKeyState(VK_SHIFT) < 0;
+        input.shortcut = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || GetKeyState(VK_LWIN) < 0 ||
                          GetKeyState(VK_RWIN) < 0;
-        if (msg.wParam == VK_RIGHT)
-            input.key = LessonKey::Right;
-        else if (msg.wParam == 'Z')
-            input.key = LessonKey::Z;
-        else if (msg.wParam != VK_SPACE)
-            return std::nullopt;
-        input.intoText = isTextField(msg.hwnd);
+        input.target = isReadOnlyField(focus) ? Target::Other : targetOf(input.control);
         return input;
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
-        if (msg.hwnd != window) return std::nullopt;
-        return LessonInput{LessonKey::Drawing, msg.message != WM_LBUTTONUP};
+        input.key = Key::Pointer;
+        input.press = msg.message != WM_LBUTTONUP;
+        input.target = msg.hwnd == built_.window ? Target::Drawing : Target::Other;
+        return input;
     default:
         return std::nullopt;
     }
 }
 
-} // namespace
+bool Program::carryOut(const Input& input)
+{
+    const Action action = actionFor(input, Platform::Windows);
+    HWND on = input.control == ControlId::Tavrolin ? nullptr : built_.controls[indexOf(input.control)];
+    const auto focus = [this](ControlId id) {
+        // As the dialog manager does: focus rectangles show from now on, and
+        // a field's text is selected for typing over.
+        SendMessageW(built_.window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        HWND to = built_.controls[indexOf(id)];
+        SetFocus(to);
+        if (layoutOf(id).kind == ControlKind::TextField) SendMessageW(to, EM_SETSEL, 0, -1);
+        return to;
+    };
+    switch (action.does) {
+    case Does::Presentation:
+        return presentationKey(input.key);
+    case Does::Scroll:
+        scrollTo(on, input.control, scrolled(windowLayout().scroll, GetScrollPos(on, SB_CTL), action.step));
+        return true;
+    case Does::Press:
+        SendMessageW(on, BM_CLICK, 0, 0);
+        return true;
+    case Does::NextStop:
+    case Does::PreviousStop: {
+        const std::optional<ControlId> from = on ? std::optional(input.control) : std::nullopt;
+        focus(session_.nextTabStop(from, action.does == Does::PreviousStop));
+        return true;
+    }
+    case Does::NextOption:
+    case Does::PreviousOption:
+        SendMessageW(focus(session_.nextOption(input.control, action.does == Does::PreviousOption)), BM_CLICK, 0, 0);
+        return true;
+    case Does::Type:
+    case Does::Toolkit:
+        break;
+    }
+    return false;
+}
 
 Program::Program(HINSTANCE instance) : backend_(built_), session_(backend_)
 {
@@ -83,9 +138,8 @@ int Program::run()
 
 void Program::dispatch(MSG& msg)
 {
-    if (presentationKey(msg)) return;
-    // The dialog manager gives Tab, the arrow keys in option groups and
-    // Enter their dialog meaning.
+    if (const auto input = inputOf(msg); input && carryOut(*input)) return;
+    // The dialog manager keeps the rest of a dialog's keys.
     if (built_.window && IsDialogMessageW(built_.window, &msg)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
@@ -95,7 +149,7 @@ bool Program::holdInput(const MSG& msg)
 {
     if (!isUserInput(msg.message) || !built_.window) return false;
     if (msg.hwnd != built_.window && !IsChild(built_.window, msg.hwnd)) return false;
-    if (const auto lesson = lessonInputOf(msg, built_.window); lesson && session_.lessonInput(*lesson)) return true;
+    if (const auto input = inputOf(msg); input && session_.lessonTakes(*input)) return true;
     if (!session_.queue().holdsInput()) return false;
     // The dialog manager reads Shift for Shift+Tab from the keyboard state,
     // which moves on as messages leave the queue: keep it with the message.
@@ -191,11 +245,9 @@ LRESULT Program::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-bool Program::presentationKey(const MSG& msg)
+bool Program::presentationKey(Key key)
 {
-    if (msg.message != WM_KEYDOWN || (msg.wParam != VK_F11 && msg.wParam != VK_ESCAPE)) return false;
-    if (msg.hwnd != built_.window && !IsChild(built_.window, msg.hwnd)) return false;
-    const bool next = presentingAfter(presenting_, msg.wParam == VK_F11 ? DesktopKey::F11 : DesktopKey::Escape);
+    const bool next = presentingAfter(presenting_, key == Key::F11 ? DesktopKey::F11 : DesktopKey::Escape);
     if (next == presenting_) return false;
     session_.guard([&] { present(next); });
     return true;
@@ -240,12 +292,6 @@ void Program::onCommand(WPARAM wParam, LPARAM lParam)
 {
     HWND from = HWND(lParam);
     ControlId id;
-    // Enter in the dialog manager arrives as IDOK: it presses the focused
-    // command button, and nothing else.
-    if (LOWORD(wParam) == IDOK && !from) {
-        if (built_.controlOf(GetFocus(), id) && layoutOf(id).kind == ControlKind::CommandButton) post(id, Event::Click);
-        return;
-    }
     if (HIWORD(wParam) != BN_CLICKED) return;
     if (from && built_.controlOf(from, id) && session_.window().handles(id, Event::Click)) post(id, Event::Click);
 }
@@ -271,7 +317,12 @@ void Program::onScroll(HWND bar, int request, int thumb)
         if (step == std::end(scrollSteps)) return;
         value = scrolled(r, old, step->second);
     }
-    if (value == old) return;
+    scrollTo(bar, id, value);
+}
+
+void Program::scrollTo(HWND bar, ControlId id, int value)
+{
+    if (value == GetScrollPos(bar, SB_CTL)) return;
     SetScrollPos(bar, SB_CTL, value, TRUE);
     post(id, Event::Change);
 }

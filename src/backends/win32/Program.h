@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 namespace tavrolin::win32 {
 
 // The program on Win32: the window built from the layout, the backend over
@@ -36,9 +38,14 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onScroll(HWND bar, int request, int thumb);
     void onCommand(WPARAM wParam, LPARAM lParam);
+    void scrollTo(HWND bar, ControlId id, int value);
+    std::optional<Input> inputOf(const MSG& msg) const;
+    // Does what the core answers for input that nothing holds; false leaves
+    // it to the dialog manager and the controls.
+    bool carryOut(const Input& input);
     // F11 and Escape: into and out of presentation mode. True if the key
     // changed the mode.
-    bool presentationKey(const MSG& msg);
+    bool presentationKey(Key key);
     void present(bool presenting);
     // Shows the scene at the scale the mode and the window's size give.
     void refit();
