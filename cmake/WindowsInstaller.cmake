@@ -24,6 +24,10 @@ foreach(name LICENSE THIRD-PARTY-NOTICES)
         COMMAND sh -c "sed 's/$/\\r/' \"$1\" > \"$2\"" sh ${PROJECT_SOURCE_DIR}/${name} ${PROJECT_BINARY_DIR}/${name}.txt
         DEPENDS ${PROJECT_SOURCE_DIR}/${name} VERBATIM)
 endforeach()
+# An installer made in another folder (the tests' upgrade) cannot name these
+# files, nor the guides, as its dependencies with Make, which knows their
+# rules only in their own folders: it depends on their targets and sources.
+add_custom_target(tavrolin_installer_texts DEPENDS ${TAVROLIN_LICENCE_TXT} ${TAVROLIN_NOTICES_TXT})
 
 # Adds target NAME, which builds the installer of VERSION into OUTPUT.
 function(tavrolin_msi name version output)
@@ -52,7 +56,8 @@ function(tavrolin_msi name version output)
         COMMAND ${WIXL} -a ${TAVROLIN_MSI_ARCH} -D Version=${version} -D Exe=${exe} -D Licence=${licence} -D Notices=${notices}
                 -D Teachers=${teachers} -D Ucitele=${ucitele} -D ProgramFiles=${program_files} -D Win64=${win64} -o ${output} ${TAVROLIN_WXS_DIR}/tavrolin.wxs
         COMMAND ${sign} ${output}
-        DEPENDS tavrolin ${TAVROLIN_LICENCE_TXT} ${TAVROLIN_NOTICES_TXT} ${TAVROLIN_GUIDES} ${TAVROLIN_WXS_DIR}/tavrolin.wxs ${TAVROLIN_WXS_DIR}/tavrolin.ico ${sign}
+        DEPENDS tavrolin tavrolin_installer_texts ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/THIRD-PARTY-NOTICES
+                guides ${PROJECT_SOURCE_DIR}/docs/teachers.md ${PROJECT_SOURCE_DIR}/docs/ucitele.md ${TAVROLIN_WXS_DIR}/tavrolin.wxs ${TAVROLIN_WXS_DIR}/tavrolin.ico ${sign}
         COMMENT "Making the installer ${output}"
         VERBATIM)
     add_custom_target(${name} ALL DEPENDS ${output})

@@ -60,6 +60,9 @@ public:
     bool checked(ControlId button) override { return checked_[indexOf(button)]; }
     void setChecked(ControlId button, bool checked) override { checked_[indexOf(button)] = checked; }
     int scrollValue(ControlId) override { return scroll_; }
+    void setScrollValue(ControlId, int value) override { scroll_ = value; }
+    void focus(ControlId id) override { focused = id; }
+    void click(ControlId button) override { clicked.push_back(button); }
     void showControl(ControlId id) override { shown_[indexOf(id)] = true; }
     void moveControl(ControlId id, int left, int top) override { moves.push_back({id, {left, top}}); }
 
@@ -84,6 +87,9 @@ public:
     void hideReadout() override { readoutShown = false; }
     bool startSound() override { return hasSound; }
     void tone(double hz, double loudness) override { tones.emplace_back(hz, loudness); }
+
+    std::optional<ControlId> focused;
+    std::vector<ControlId> clicked;
 
 private:
     std::string separator_;

@@ -6,12 +6,35 @@
 
 #include <emscripten.h>
 
+#include <optional>
+
 namespace {
 
 tavrolin::web::Program& program()
 {
     static tavrolin::web::Program instance;
     return instance;
+}
+
+} // namespace
+
+namespace {
+
+// The core's input from the page's numbers (tavrolinCore): the target is the
+// page's where it knows it (the drawing, the sound button, a field one types
+// into), else that of the control.
+std::optional<tavrolin::Input> inputOf(int key, int target, int control, int flags)
+{
+    using namespace tavrolin;
+    if (key < 0 || key > int(Key::Pointer) || target < 0 || target > int(Target::SoundButton)) return std::nullopt;
+    Input input{Key(key), Target(target)};
+    if (control > 0 && std::size_t(control) < controlCount) input.control = ControlId(control);
+    if (input.target == Target::Other) input.target = targetOf(input.control);
+    input.press = flags & 1;
+    input.repeat = flags & 2;
+    input.shift = flags & 4;
+    input.shortcut = flags & 8;
+    return input;
 }
 
 } // namespace
@@ -30,23 +53,19 @@ EMSCRIPTEN_KEEPALIVE void tavrolin_hold(int number) { program().hold(number); }
 
 EMSCRIPTEN_KEEPALIVE void tavrolin_deliver_held() { program().deliverHeldInput(); }
 
-// key: a LessonKey.
-EMSCRIPTEN_KEEPALIVE int tavrolin_lesson(int key, int press, int repeat, int intoText, int modified)
+// flags: 1 press, 2 repeat, 4 Shift, 8 Ctrl, Alt or the system key.
+EMSCRIPTEN_KEEPALIVE int tavrolin_input(int key, int target, int control, int flags)
 {
-    if (key < 0 || key > int(tavrolin::LessonKey::Drawing)) return 0;
-    return program().lessonInput({tavrolin::LessonKey(key), press != 0, repeat != 0, intoText != 0, modified != 0}) ? 1
-                                                                                                                    : 0;
+    const auto input = inputOf(key, target, control, flags);
+    return input && program().input(*input) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void tavrolin_hold_key(int number, int key, int flags)
+{
+    if (const auto input = inputOf(key, 0, 0, flags)) program().holdKey(number, *input);
 }
 
 EMSCRIPTEN_KEEPALIVE void tavrolin_reshape() { program().reshape(); }
-
-// The slider's value after a step (a ScrollStep) from the value given.
-EMSCRIPTEN_KEEPALIVE int tavrolin_scrolled(int value, int step)
-{
-    using tavrolin::ScrollStep;
-    if (step < int(ScrollStep::LineBack) || step > int(ScrollStep::Last)) return value;
-    return tavrolin::scrolled(tavrolin::windowLayout().scroll, value, ScrollStep(step));
-}
 
 } // extern "C"
 

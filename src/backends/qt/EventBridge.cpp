@@ -112,42 +112,6 @@ ControlId EventBridge::controlOf(const QWidget* widget) const
     return widget && found != window_.widgets.end() ? ControlId(found - window_.widgets.begin()) : ControlId::Tavrolin;
 }
 
-bool EventBridge::carryOut(const Input& input)
-{
-    const Action action = actionFor(input, Platform::Elsewhere);
-    QWidget* on = input.control == ControlId::Tavrolin ? nullptr : window_.widgets[indexOf(input.control)];
-    switch (action.does) {
-    case Does::Presentation:
-        return onPresentationKey && onPresentationKey(input.key);
-    case Does::Scroll:
-        if (auto* bar = qobject_cast<QScrollBar*>(on))
-            bar->setValue(scrolled(windowLayout().scroll, bar->value(), action.step));
-        return true;
-    case Does::Press:
-        if (auto* button = qobject_cast<QAbstractButton*>(on)) button->click();
-        return true;
-    case Does::NextStop:
-    case Does::PreviousStop: {
-        const std::optional<ControlId> from = on ? std::optional(input.control) : std::nullopt;
-        if (QWidget* next = window_.widgets[indexOf(session_.nextTabStop(from, action.does == Does::PreviousStop))])
-            next->setFocus(Qt::TabFocusReason);
-        return true;
-    }
-    case Does::NextOption:
-    case Does::PreviousOption:
-        if (auto* option = qobject_cast<QAbstractButton*>(
-                window_.widgets[indexOf(session_.nextOption(input.control, action.does == Does::PreviousOption))])) {
-            option->setFocus(Qt::TabFocusReason);
-            option->click();
-        }
-        return true;
-    case Does::Type:
-    case Does::Toolkit:
-        break;
-    }
-    return false;
-}
-
 EventBridge::EventBridge(Session& session, BuiltWindow& window) : session_(session), window_(window)
 {
     window_.window->mayClose = [this](bool fromDesktop) { return mayClose(fromDesktop); };
@@ -170,7 +134,7 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event)
     if (watched != window) return false;
     const std::optional<Input> input = inputOf(*event);
     if (input && session_.lessonTakes(*input)) return true;
-    if (!session_.queue().holdsInput()) return input && carryOut(*input);
+    if (!session_.queue().holdsInput()) return input && session_.carryOut(*input, Platform::Elsewhere);
     std::shared_ptr<QEvent> copy(event->clone());
     session_.queue().hold([this, to = QPointer<QWindow>(window), copy] {
         if (to) deliver(to, *copy);

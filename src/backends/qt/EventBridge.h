@@ -25,9 +25,6 @@ public:
     void connectControls();
     void post(ControlId control, Event event) { session_.post(control, event); }
 
-    // F11 or Escape: true if the window's mode changed.
-    std::function<bool(Key)> onPresentationKey;
-
     bool busy() const { return session_.busy(); }
     bool failed() const { return session_.failed(); }
 
@@ -38,9 +35,7 @@ private:
     bool mayClose(bool fromDesktop);
     std::optional<Input> inputOf(const QEvent& event) const;
     ControlId controlOf(const QWidget* widget) const;
-    // Does what the core answers for input that nothing holds; false leaves
-    // it to Qt.
-    bool carryOut(const Input& input);
+
     void deliver(QWindow* window, QEvent& input);
 
     Session& session_;

@@ -8,12 +8,7 @@ Program::Program() : built_(buildWindow()), backend_(built_), session_(backend_)
 {
     backend_.setDeliverHeldInput([this] { session_.queue().deliverHeldInput(); });
     bridge_.connectControls();
-    bridge_.onPresentationKey = [this](Key key) {
-        const bool next = presentingAfter(presenting_, key == Key::F11 ? DesktopKey::F11 : DesktopKey::Escape);
-        if (next == presenting_) return false;
-        session_.guard([&] { present(next); });
-        return true;
-    };
+    session_.onPresent([this](bool presenting) { session_.guard([&] { present(presenting); }); });
     window().onResize = [this] {
         session_.guard([this] { window().fitCanvas(); });
         session_.requestFit([this] { refit(); });

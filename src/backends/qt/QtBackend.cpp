@@ -5,6 +5,7 @@
 #include "basics/Failure.h"
 #include "layout/Layout.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
@@ -106,6 +108,17 @@ bool QtBackend::checked(ControlId button) { return widget<QRadioButton>(button)-
 void QtBackend::setChecked(ControlId button, bool checked) { widget<QRadioButton>(button)->setChecked(checked); }
 
 int QtBackend::scrollValue(ControlId scrollBar) { return widget<QScrollBar>(scrollBar)->value(); }
+
+void QtBackend::setScrollValue(ControlId scrollBar, int value)
+{
+    auto* bar = widget<QScrollBar>(scrollBar);
+    const QSignalBlocker quiet(bar);
+    bar->setValue(value);
+}
+
+void QtBackend::focus(ControlId id) { built_.widgets[indexOf(id)]->setFocus(Qt::TabFocusReason); }
+
+void QtBackend::click(ControlId button) { widget<QAbstractButton>(button)->click(); }
 
 void QtBackend::showControl(ControlId id) { built_.widgets[indexOf(id)]->show(); }
 

@@ -36,6 +36,9 @@ public:
     bool checked(ControlId button) override;
     void setChecked(ControlId button, bool checked) override;
     int scrollValue(ControlId scrollBar) override;
+    void setScrollValue(ControlId scrollBar, int value) override;
+    void focus(ControlId id) override;
+    void click(ControlId button) override;
     void showControl(ControlId id) override;
     void moveControl(ControlId id, int left, int top) override;
 

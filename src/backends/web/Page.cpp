@@ -51,6 +51,9 @@ EM_JS(void, js_addControl, (int index, int kind, int container, const char* name
 } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_orderTabs, (), { try { TavrolinPage.orderTabs(); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_focus, (int index), { try { TavrolinPage.focus(index); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(void, js_click, (int index), { try { TavrolinPage.click(index); } catch (e) { TavrolinPage.caught(e); } });
+EM_JS(int, js_focused, (), { try { return TavrolinPage.focused(); } catch (e) { TavrolinPage.caught(e); return 0; } });
+EM_JS(void, js_setScrollValue, (int index, int value), { try { TavrolinPage.setScrollValue(index, value); } catch (e) { TavrolinPage.caught(e); } });
 EM_JS(void, js_ready, (const char* title, const char* crashText), { try {
     TavrolinPage.ready(UTF8ToString(title), UTF8ToString(crashText));
 } catch (e) { TavrolinPage.caught(e); } });
@@ -187,6 +190,21 @@ void orderTabs()
 void focus(ControlId id)
 {
     js_focus(index(id));
+    check();
+}
+void click(ControlId id)
+{
+    js_click(index(id));
+    check();
+}
+ControlId focused()
+{
+    const int at = checked(js_focused());
+    return at > 0 && std::size_t(at) < controlCount ? ControlId(at) : ControlId::Tavrolin;
+}
+void setScrollValue(ControlId id, int value)
+{
+    js_setScrollValue(index(id), value);
     check();
 }
 void ready(std::string_view title, std::string_view crashText)

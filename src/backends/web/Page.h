@@ -56,6 +56,11 @@ void addControl(const ControlRow& row, const FontStyle& font, std::string_view a
                 std::string_view accessibleDescription);
 void orderTabs();
 void focus(ControlId id);
+// A click of the control's, as the user's; its event goes to nextDelivered().
+void click(ControlId id);
+// The control with the focus, or the window for none.
+ControlId focused();
+void setScrollValue(ControlId id, int value);
 // The program has started and reports its own failures from now on; should
 // it stop without a word, the page shows the failure box with these texts.
 void ready(std::string_view title, std::string_view crashText);

@@ -30,11 +30,32 @@ void Program::hold(int number)
     session_.queue().hold([this, number] { deliver(number); });
 }
 
+void Program::holdKey(int number, Input input)
+{
+    session_.queue().hold([this, number, input] { deliverKey(number, input); });
+}
+
 void Program::deliver(int number)
 {
     page::deliverHeld(number);
+    postDelivered();
+}
+
+void Program::deliverKey(int number, Input input)
+{
+    // For the control that has the focus now, which held clicks may have
+    // moved; a key the program does not take is typed, if into a field.
+    input.control = page::focused();
+    input.target = targetOf(input.control);
+    page::deliverHeld(number);
+    session_.carryOut(input, Platform::Elsewhere);
+    postDelivered();
+}
+
+void Program::postDelivered()
+{
     for (int event; (event = page::nextDelivered()) >= 0;) {
-        const int control = event / 4, kind = event % 4;
+        const int control = event / eventsPerControl, kind = event % eventsPerControl;
         if (std::size_t(control) < controlCount && kind <= int(Event::Change))
             session_.post(ControlId(control), Event(kind));
     }
@@ -45,12 +66,14 @@ void Program::deliverHeldInput()
     session_.guard([this] { session_.queue().deliverHeldInput(); });
 }
 
-bool Program::lessonInput(const LessonInput& input)
+bool Program::input(const Input& input)
 {
     bool taken = false;
     session_.guard([&] {
-        taken = session_.lessonInput(input);
+        taken = session_.lessonTakes(input);
         page::showSound(session_.toolkit().lesson().soundOn());
+        if (!taken && !session_.holdsInput() && actionFor(input, Platform::Elsewhere).does == Does::Scroll)
+            taken = session_.carryOut(input, Platform::Elsewhere);
     });
     return taken;
 }

@@ -25,13 +25,20 @@ public:
     void hold(int number);
     // The page's timer, when the program asked for its held input.
     void deliverHeldInput();
-    // A lesson key, or a touch of the drawing or the sound button; true if
-    // the program took it.
-    bool lessonInput(const LessonInput& input);
+    // A key or a press as it comes, while the program holds no input: true
+    // if the program took it (a lesson's key, a touch of the drawing or the
+    // sound button, a key of the slider, whose steps are the program's).
+    // The browser does the rest as the program would.
+    bool input(const Input& input);
+    // A key held during a run, as the page's input number `number`.
+    void holdKey(int number, Input input);
     void reshape();
 
 private:
     void deliver(int number);
+    void deliverKey(int number, Input input);
+    // The events the page's controls made while input was given to them.
+    void postDelivered();
 
     WebBackend backend_;
     Session session_;

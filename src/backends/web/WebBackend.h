@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Page.h"
+
 #include "AxisLabel.h"
 #include "PixelCanvas.h"
 #include "layout/Layout.h"
@@ -43,6 +45,9 @@ public:
     bool checked(ControlId button) override;
     void setChecked(ControlId button, bool checked) override;
     int scrollValue(ControlId scrollBar) override;
+    void setScrollValue(ControlId scrollBar, int value) override { page::setScrollValue(scrollBar, value); }
+    void focus(ControlId id) override { page::focus(id); }
+    void click(ControlId button) override { page::click(button); }
     void showControl(ControlId id) override;
     void moveControl(ControlId id, int left, int top) override;
 

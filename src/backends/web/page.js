@@ -7,8 +7,9 @@
 // call into a paused program would break it.
 var TavrolinPage = (function () {
   'use strict';
-  var kinds = ['window', 'scrollbar', 'textfield', 'frame', 'commandbutton', 'optionbutton', 'label', 'image'];
-  var events = { load: 0, click: 1, change: 2 };
+  // The core's numbers, written from its headers by the build.
+  var core = tavrolinCore;
+  var kinds = Object.keys(core.ControlKind).map(function (name) { return name.toLowerCase(); });
   var controls = [];      // by control index: { element, kind, name, ... }
   var root = null, canvas = null, context = null;
   var panel = null;       // the touch panel, holding the settings controls in touch mode
@@ -94,7 +95,7 @@ var TavrolinPage = (function () {
     if (ended) return;
     // Held input being given to the controls: the program, which asked for
     // it, posts the events itself.
-    if (delivered !== null) { delivered.push(index * 4 + event); return; }
+    if (delivered !== null) { delivered.push(index * core.eventsPerControl + event); return; }
     Module._tavrolin_post(index, event);
   }
 
@@ -121,31 +122,44 @@ var TavrolinPage = (function () {
     var box = target.getBoundingClientRect();
     return box.width > 0 ? Math.max(0, Math.min(1, (clientX - box.left) / box.width)) : null;
   }
-  // The lesson's keys (as the program numbers them: Space, the right arrow,
-  // Z), a press or release on the drawing, and a click or
-  // tap of the sound button, which is the Z key's.
-  var lessonKeys = { ' ': 0, 'ArrowRight': 1, 'z': 2, 'Z': 2 };
-  function lessonInputOf(event) {
+  // A key or a press in the program's terms (the core's Key and Target),
+  // with its control's index and flags: 1 press, 2 repeat, 4 Shift, 8 Ctrl,
+  // Alt or the system key.
+  var keyNames = { ' ': 'Space', Enter: 'Enter', Escape: 'Escape', Tab: 'Tab', ArrowLeft: 'Left', ArrowRight: 'Right',
+                   ArrowUp: 'Up', ArrowDown: 'Down', PageUp: 'PageUp', PageDown: 'PageDown', Home: 'Home', End: 'End',
+                   F11: 'F11', z: 'Z', Z: 'Z' };
+  function controlOf(element) {
+    for (var i = 1; i < controls.length; ++i) if (controls[i] && controls[i].focusable === element) return i;
+    return 0;
+  }
+  function keyOf(event) {
+    // WebKitGTK names Shift+Tab's key (ISO_Left_Tab) "Unidentified".
+    var key = event.key === 'Unidentified' && event.keyCode === 9 ? 'Tab' : event.key;
+    return core.Key[keyNames[key] || 'Other'];
+  }
+  function flagsOf(event, press) {
+    return (press ? 1 : 0) | (event.repeat ? 2 : 0) | (event.shiftKey ? 4 : 0) |
+           (event.ctrlKey || event.metaKey || event.altKey ? 8 : 0);
+  }
+  function inputOf(event) {
     var target = event.target;
     if (event.type === 'keydown' || event.type === 'keyup') {
-      if (!(event.key in lessonKeys)) return null;
       if (target !== document.body && !ownsControl(target)) return null;
-      return { key: lessonKeys[event.key], press: event.type === 'keydown', repeat: event.repeat,
-               intoText: target.tagName === 'INPUT' && target.type === 'text' && !target.readOnly,
-               modified: event.ctrlKey || event.metaKey || event.altKey };
+      var typing = target.tagName === 'INPUT' && target.type === 'text' && !target.readOnly;
+      return [keyOf(event), typing ? core.Target.TextField : core.Target.Other, controlOf(target),
+              flagsOf(event, event.type === 'keydown')];
     }
     if (target === canvas && (event.type === 'pointerdown' || event.type === 'pointerup') && event.button === 0)
-      return { key: 3, press: event.type === 'pointerdown', repeat: false, intoText: false, modified: false };
+      return [core.Key.Pointer, core.Target.Drawing, 0, event.type === 'pointerdown' ? 1 : 0];
     if (target === soundButton && (event.type === 'click' || event.type === 'touchend'))
-      return { key: 2, press: true, repeat: false, intoText: false, modified: false };
+      return [core.Key.Pointer, core.Target.SoundButton, 0, 1];
     return null;
   }
   function holdInput(event) {
     if (event.type === 'touchstart' && event.touches.length === 1)
       touchStart = { x: event.touches[0].clientX, y: event.touches[0].clientY };
-    var lesson = root && !ended && !insideDialog(event.target) ? lessonInputOf(event) : null;
-    if (lesson && Module._tavrolin_lesson(lesson.key, lesson.press ? 1 : 0, lesson.repeat ? 1 : 0,
-                                          lesson.intoText ? 1 : 0, lesson.modified ? 1 : 0)) {
+    var input = root && !ended && !insideDialog(event.target) ? inputOf(event) : null;
+    if (input && Module._tavrolin_input(input[0], input[1], input[2], input[3])) {
       event.preventDefault();
       event.stopImmediatePropagation();
       return;
@@ -161,10 +175,11 @@ var TavrolinPage = (function () {
         hold({ type: 'click', target: target, along: along(target, touch.clientX) });
       touchStart = null;
     } else if (event.type === 'keydown') {
-      // WebKitGTK names Shift+Tab's key (ISO_Left_Tab) "Unidentified".
-      var key = event.key === 'Unidentified' && event.keyCode === 9 ? 'Tab' : event.key;
-      hold({ type: 'keydown', target: event.target, key: key, shift: event.shiftKey,
-             shortcut: event.ctrlKey || event.metaKey || event.altKey });
+      // The program decides what the key does once it is idle; the page
+      // keeps what a field would type.
+      var number = nextHeld++;
+      held[number] = { type: 'keydown', key: event.key, shortcut: event.ctrlKey || event.metaKey || event.altKey };
+      Module._tavrolin_hold_key(number, keyOf(event), flagsOf(event, true));
     }
     // The page still scrolls; and a finger's first touch cannot be cancelled
     // from a listener on the window (the browser treats it as passive).
@@ -173,57 +188,17 @@ var TavrolinPage = (function () {
     event.stopImmediatePropagation();
   }
 
-  function tabOrder() {
-    return controls.filter(function (c) { return c && c.tabStop && c.element && visibleOnPage(c.element); })
-      .sort(function (a, b) { return a.tabIndex - b.tabIndex; })
-      .map(function (c) { return c.focusable; });
-  }
   function inTabOrder(parent) {
     controls.filter(function (c) { return c && c.onWindow; })
       .sort(function (a, b) { return a.tabIndex - b.tabIndex; })
       .forEach(function (c) { parent.append(c.element); });
   }
-  function visibleOnPage(element) { return element.offsetParent !== null && !element.disabled; }
 
-  // What a held key would have done had it come when the program was idle.
+  // A held key that the program has not taken, into the focused field.
   function replayKey(entry) {
-    var target = document.activeElement || entry.target;
-    var key = entry.key;
-    if (key === 'Tab') {
-      var order = tabOrder();
-      var at = order.indexOf(target);
-      // From outside the order (the title field, the page) Tab goes to the
-      // first stop and Shift+Tab to the last.
-      var next = at < 0 ? order[entry.shift ? order.length - 1 : 0]
-                        : order[(at + (entry.shift ? order.length - 1 : 1)) % order.length];
-      if (next) next.focus();
-    } else if (target.type === 'text' && !entry.shortcut && (key.length === 1 || key === 'Backspace' || key === 'Delete')) {
-      typeInto(target, key);
-    } else if ((key === 'Enter' || key === ' ') && target.tagName === 'BUTTON') {
-      target.click();
-    } else if (key === ' ' && target.type === 'radio' && !target.checked) {
-      target.click();
-    } else if (/^Arrow/.test(key) && target.type === 'radio') {
-      var group = Array.prototype.slice.call(document.querySelectorAll('input[name="' + target.name + '"]'))
-        .filter(visibleOnPage);
-      var step = key === 'ArrowDown' || key === 'ArrowRight' ? 1 : -1;
-      var other = group[(group.indexOf(target) + step + group.length) % group.length];
-      if (other) { other.focus(); other.click(); }
-    } else if (target.type === 'range') {
-      stepSlider(target, key);
-    }
-  }
-  // A key on the slider moves it as the program steps its scroll bar; true
-  // if the key is one of the slider's.
-  var sliderSteps = { ArrowLeft: 0, ArrowDown: 0, ArrowRight: 1, ArrowUp: 1, PageDown: 2, PageUp: 3, Home: 4, End: 5 };
-  function stepSlider(slider, key) {
-    if (!(key in sliderSteps)) return false;
-    var value = Module._tavrolin_scrolled(Number(slider.value), sliderSteps[key]);
-    if (value !== Number(slider.value)) {
-      slider.value = String(value);
-      slider.dispatchEvent(new Event('change', { bubbles: true }));
-    }
-    return true;
+    var field = document.activeElement, key = entry.key;
+    if (field && field.type === 'text' && !entry.shortcut && (key.length === 1 || key === 'Backspace' || key === 'Delete'))
+      typeInto(field, key);
   }
   // A key typed into a text field, as the field would have taken it.
   function typeInto(field, key) {
@@ -438,7 +413,7 @@ var TavrolinPage = (function () {
         element = focusable = document.createElement('button');
         element.type = 'button';
         element.textContent = row.caption;
-        element.addEventListener('click', function () { post(row.index, events.click); });
+        element.addEventListener('click', function () { post(row.index, core.Event.Click); });
       } else if (kind === 'optionbutton') {
         element = document.createElement('label');
         focusable = document.createElement('input');
@@ -448,7 +423,7 @@ var TavrolinPage = (function () {
         caption.textContent = row.caption;
         element.append(focusable, caption);
         focusable.addEventListener('change', function () {
-          if (focusable.checked) post(row.index, events.click);
+          if (focusable.checked) post(row.index, core.Event.Click);
         });
       } else if (kind === 'scrollbar') {
         element = focusable = document.createElement('input');
@@ -457,12 +432,9 @@ var TavrolinPage = (function () {
         element.max = String(row.maximum);
         element.step = '1';
         element.value = String(row.value);
-        element.addEventListener('keydown', function (event) {
-          if (!event.ctrlKey && !event.metaKey && !event.altKey && stepSlider(element, event.key)) event.preventDefault();
-        });
         // As the scroll bar: the handler runs when the thumb is let go or a
         // key has changed the value, not on every step of a drag.
-        element.addEventListener('change', function () { post(row.index, events.change); });
+        element.addEventListener('change', function () { post(row.index, core.Event.Change); });
       } else if (kind === 'textfield') {
         element = focusable = document.createElement('input');
         element.type = 'text';
@@ -495,6 +467,14 @@ var TavrolinPage = (function () {
     // elements stand in that order, each frame where its own tab position is.
     orderTabs: function () { inTabOrder(root); },
     focus: function (index) { controls[index].focusable.focus({ preventScroll: true }); },
+    focused: function () { return controlOf(document.activeElement); },
+    // As the user's click: what it makes, the program takes from
+    // nextDelivered().
+    click: function (index) {
+      if (delivered === null) delivered = [];
+      controls[index].focusable.click();
+    },
+    setScrollValue: function (index, value) { controls[index].element.value = String(value); },
 
     getText: function (index) { return controls[index].element.value; },
     setText: function (index, text) { controls[index].element.value = text; },

@@ -69,50 +69,12 @@ std::optional<Input> Program::inputOf(const MSG& msg) const
     }
 }
 
-bool Program::carryOut(const Input& input)
-{
-    const Action action = actionFor(input, Platform::Windows);
-    HWND on = input.control == ControlId::Tavrolin ? nullptr : built_.controls[indexOf(input.control)];
-    const auto focus = [this](ControlId id) {
-        // As the dialog manager does: focus rectangles show from now on, and
-        // a field's text is selected for typing over.
-        SendMessageW(built_.window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-        HWND to = built_.controls[indexOf(id)];
-        SetFocus(to);
-        if (layoutOf(id).kind == ControlKind::TextField) SendMessageW(to, EM_SETSEL, 0, -1);
-        return to;
-    };
-    switch (action.does) {
-    case Does::Presentation:
-        return presentationKey(input.key);
-    case Does::Scroll:
-        scrollTo(on, input.control, scrolled(windowLayout().scroll, GetScrollPos(on, SB_CTL), action.step));
-        return true;
-    case Does::Press:
-        SendMessageW(on, BM_CLICK, 0, 0);
-        return true;
-    case Does::NextStop:
-    case Does::PreviousStop: {
-        const std::optional<ControlId> from = on ? std::optional(input.control) : std::nullopt;
-        focus(session_.nextTabStop(from, action.does == Does::PreviousStop));
-        return true;
-    }
-    case Does::NextOption:
-    case Does::PreviousOption:
-        SendMessageW(focus(session_.nextOption(input.control, action.does == Does::PreviousOption)), BM_CLICK, 0, 0);
-        return true;
-    case Does::Type:
-    case Does::Toolkit:
-        break;
-    }
-    return false;
-}
-
 Program::Program(HINSTANCE instance) : backend_(built_), session_(backend_)
 {
     registerWindowClass(instance, &Program::wndProc);
     buildWindow(built_, instance, this);
     backend_.setHoldInput([this](const MSG& msg) { return holdInput(msg); });
+    session_.onPresent([this](bool presenting) { session_.guard([&] { present(presenting); }); });
     screenDpi_ = built_.scale.dpi();
     if (built_.window) session_.toolkit().repaintPainted();
 }
@@ -138,7 +100,7 @@ int Program::run()
 
 void Program::dispatch(MSG& msg)
 {
-    if (const auto input = inputOf(msg); input && carryOut(*input)) return;
+    if (const auto input = inputOf(msg); input && session_.carryOut(*input, Platform::Windows)) return;
     // The dialog manager keeps the rest of a dialog's keys.
     if (built_.window && IsDialogMessageW(built_.window, &msg)) return;
     TranslateMessage(&msg);
@@ -245,14 +207,6 @@ LRESULT Program::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-bool Program::presentationKey(Key key)
-{
-    const bool next = presentingAfter(presenting_, key == Key::F11 ? DesktopKey::F11 : DesktopKey::Escape);
-    if (next == presenting_) return false;
-    session_.guard([&] { present(next); });
-    return true;
-}
-
 void Program::present(bool presenting)
 {
     HWND hwnd = built_.window;
@@ -317,12 +271,7 @@ void Program::onScroll(HWND bar, int request, int thumb)
         if (step == std::end(scrollSteps)) return;
         value = scrolled(r, old, step->second);
     }
-    scrollTo(bar, id, value);
-}
-
-void Program::scrollTo(HWND bar, ControlId id, int value)
-{
-    if (value == GetScrollPos(bar, SB_CTL)) return;
+    if (value == old) return;
     SetScrollPos(bar, SB_CTL, value, TRUE);
     post(id, Event::Change);
 }

@@ -38,14 +38,7 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onScroll(HWND bar, int request, int thumb);
     void onCommand(WPARAM wParam, LPARAM lParam);
-    void scrollTo(HWND bar, ControlId id, int value);
     std::optional<Input> inputOf(const MSG& msg) const;
-    // Does what the core answers for input that nothing holds; false leaves
-    // it to the dialog manager and the controls.
-    bool carryOut(const Input& input);
-    // F11 and Escape: into and out of presentation mode. True if the key
-    // changed the mode.
-    bool presentationKey(Key key);
     void present(bool presenting);
     // Shows the scene at the scale the mode and the window's size give.
     void refit();

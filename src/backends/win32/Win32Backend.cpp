@@ -63,6 +63,15 @@ void Win32Backend::setChecked(ControlId button, bool checked)
 
 int Win32Backend::scrollValue(ControlId scrollBar) { return GetScrollPos(control(scrollBar), SB_CTL); }
 
+void Win32Backend::focus(ControlId id)
+{
+    // As the dialog manager does: focus rectangles show from now on, and a
+    // field's text is selected for typing over.
+    SendMessageW(built_.window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    SetFocus(control(id));
+    if (layoutOf(id).kind == ControlKind::TextField) SendMessageW(control(id), EM_SETSEL, 0, -1);
+}
+
 void Win32Backend::showControl(ControlId id) { ShowWindow(control(id), SW_SHOW); }
 
 void Win32Backend::moveControl(ControlId id, int left, int top)

@@ -43,6 +43,12 @@ public:
     bool checked(ControlId button) override;
     void setChecked(ControlId button, bool checked) override;
     int scrollValue(ControlId scrollBar) override;
+    void setScrollValue(ControlId scrollBar, int value) override
+    {
+        SetScrollPos(control(scrollBar), SB_CTL, value, TRUE);
+    }
+    void focus(ControlId id) override;
+    void click(ControlId button) override { SendMessageW(control(button), BM_CLICK, 0, 0); }
     void showControl(ControlId id) override;
     void moveControl(ControlId id, int left, int top) override;
 

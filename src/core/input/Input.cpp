@@ -111,13 +111,14 @@ ControlId nextTabStop(std::optional<ControlId> from, bool back, const std::funct
     std::vector<const ControlRow*> rows;
     for (const ControlRow& c : layout())
         if (c.tabStop && c.tabIndex >= 0 && reachable(c.id)) rows.push_back(&c);
-    std::ranges::stable_sort(rows, {}, &ControlRow::tabIndex);
+    std::sort(rows.begin(), rows.end(),
+                     [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
     // One stop per group of option buttons: its chosen one, else its first.
     std::vector<ControlId> stops;
     std::vector<ControlId> groups; // the frame of each stop, or the window
     for (const ControlRow* c : rows) {
         const bool option = c->kind == ControlKind::OptionButton;
-        const auto same = std::ranges::find(groups, c->container);
+        const auto same = std::find(groups.begin(), groups.end(), c->container);
         if (option && same != groups.end() && isOption(stops[std::size_t(same - groups.begin())])) {
             if (chosen(c->id)) stops[std::size_t(same - groups.begin())] = c->id;
             continue;
@@ -145,7 +146,7 @@ ControlId nextOption(ControlId from, bool back, const std::function<bool(Control
         if (c.kind == ControlKind::OptionButton && c.container == layoutOf(from).container &&
             (c.id == from || reachable(c.id)))
             group.push_back(c.id);
-    const auto at = std::size_t(std::ranges::find(group, from) - group.begin());
+    const auto at = std::size_t(std::find(group.begin(), group.end(), from) - group.begin());
     return group[(at + (back ? group.size() - 1 : 1)) % group.size()];
 }
 

@@ -55,6 +55,12 @@ public:
     virtual bool checked(ControlId button) = 0;
     virtual void setChecked(ControlId button, bool checked) = 0;
     virtual int scrollValue(ControlId scrollBar) = 0;
+    // Moves the thumb without reporting a change: the core reports it.
+    virtual void setScrollValue(ControlId scrollBar, int value) = 0;
+    // The keyboard focus goes to the control, as Tab takes it there.
+    virtual void focus(ControlId id) = 0;
+    // The button is clicked as the user would, and the toolkit reports it.
+    virtual void click(ControlId button) = 0;
     virtual void showControl(ControlId id) = 0;
     virtual void moveControl(ControlId id, int left, int top) = 0;
 

@@ -9,6 +9,8 @@
 namespace tavrolin {
 
 enum class Event { Load, Click, Change };
+// The page reports a control's event as one number: index * this + event.
+constexpr int eventsPerControl = 4;
 
 // The main window's behaviour: which handler answers which control event.
 // The toolkit reports events here; handlers reach the window's controls

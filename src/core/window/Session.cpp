@@ -1,6 +1,7 @@
 #include "window/Session.h"
 
 #include "layout/Layout.h"
+#include "layout/SceneFit.h"
 #include "text/Catalogue.h"
 
 #include <utility>
@@ -66,16 +67,48 @@ bool Session::lessonTakes(const Input& input)
     return lesson && lessonInput(*lesson);
 }
 
-ControlId Session::nextTabStop(std::optional<ControlId> from, bool back)
+bool Session::carryOut(const Input& input, Platform platform)
 {
-    return tavrolin::nextTabStop(
-        from, back, [this](ControlId id) { return toolkit_.onScreen(id) && backend_.hasControl(id); },
-        [this](ControlId id) { return backend_.checked(id); });
-}
-
-ControlId Session::nextOption(ControlId from, bool back)
-{
-    return tavrolin::nextOption(from, back, [this](ControlId id) { return toolkit_.onScreen(id); });
+    const Action action = actionFor(input, platform);
+    const bool back = action.does == Does::PreviousStop || action.does == Does::PreviousOption;
+    const auto onScreen = [this](ControlId id) { return toolkit_.onScreen(id) && backend_.hasControl(id); };
+    switch (action.does) {
+    case Does::Presentation: {
+        const bool next = presentingAfter(presenting_, input.key == Key::F11 ? DesktopKey::F11 : DesktopKey::Escape);
+        if (!present_ || next == presenting_) return false;
+        presenting_ = next;
+        present_(next);
+        return true;
+    }
+    case Does::Scroll: {
+        const int old = backend_.scrollValue(input.control);
+        const int value = scrolled(windowLayout().scroll, old, action.step);
+        if (value == old) return true;
+        backend_.setScrollValue(input.control, value);
+        post(input.control, Event::Change);
+        return true;
+    }
+    case Does::Press:
+        backend_.click(input.control);
+        return true;
+    case Does::NextStop:
+    case Does::PreviousStop: {
+        const auto from = input.control == ControlId::Tavrolin ? std::nullopt : std::optional(input.control);
+        backend_.focus(nextTabStop(from, back, onScreen, [this](ControlId id) { return backend_.checked(id); }));
+        return true;
+    }
+    case Does::NextOption:
+    case Does::PreviousOption: {
+        const ControlId next = nextOption(input.control, back, onScreen);
+        backend_.focus(next);
+        backend_.click(next);
+        return true;
+    }
+    case Does::Type:
+    case Does::Toolkit:
+        break;
+    }
+    return false;
 }
 
 void Session::requestFit(std::function<void()> apply)

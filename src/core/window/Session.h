@@ -39,10 +39,13 @@ public:
     // a run like any other input.
     bool lessonInput(const LessonInput& input) { return !ended_ && toolkit_.lesson().take(input); }
     bool lessonTakes(const Input& input);
-    // Where Tab and the arrow keys of an option group go, among the
-    // controls on the screen.
-    ControlId nextTabStop(std::optional<ControlId> from, bool back);
-    ControlId nextOption(ControlId from, bool back);
+    // Carries out the core's answer for input that nothing holds; false
+    // leaves it to the toolkit.
+    bool carryOut(const Input& input, Platform platform);
+    // How the backend goes into presentation mode and out of it; without it
+    // F11 and Escape are the toolkit's.
+    void onPresent(std::function<void(bool)> present) { present_ = std::move(present); }
+    bool presenting() const { return presenting_; }
 
     // The backend's window has a new size or scale, to which the scene is
     // to be fitted by apply. Taken now, or, while a handler runs, once it
@@ -76,6 +79,8 @@ private:
     MainWindow window_;
     EventQueue queue_;
     std::function<void()> pendingFit_;
+    std::function<void(bool)> present_;
+    bool presenting_ = false;
     bool running_ = false;
     bool ended_ = false;
     int exitStatus_ = 0;
