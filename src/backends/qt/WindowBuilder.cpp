@@ -63,8 +63,13 @@ QWidget* createWidget(const ControlRow& c, QWidget* parent)
         return new QLineEdit(qs(tr(c.caption)), parent);
     case ControlKind::Frame:
         return new CaptionFrame(qs(tr(c.caption)), parent);
-    case ControlKind::CommandButton:
-        return new QPushButton(qs(tr(c.caption)), parent);
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(qs(tr(c.caption)), parent);
+        // The focused button is drawn as the one Enter presses, as in a
+        // Windows dialog; the core presses it.
+        button->setAutoDefault(true);
+        return button;
+    }
     case ControlKind::OptionButton:
         return new QRadioButton(qs(tr(c.caption)), parent);
     case ControlKind::Window:
