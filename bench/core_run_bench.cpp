@@ -60,7 +60,8 @@ private:
 void WholeRunWithoutDrawing(benchmark::State& state)
 {
     NullToolkit tk;
-    for (auto _ : state) animation::cmdStart_Click(tk);
+    for (auto _ : state)
+        animation::cmdStart_Click(tk);
     state.counters["lines/run"] = double(tk.lines) / double(state.iterations());
 }
 BENCHMARK(WholeRunWithoutDrawing)->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,5 @@
-#include "support/RecordingToolkit.h"
 #include "layout/Layout.h"
+#include "support/RecordingToolkit.h"
 #include "window/MainWindow.h"
 
 #include <gtest/gtest.h>
@@ -119,7 +119,8 @@ TEST_F(Settings, ColourLengthAndScrollNeverTouchTheFrequency)
 {
     load();
     click(op05);
-    for (ControlId id : {opCerna, opCervena, opzelená, opModra, op05D, op1D, op15D}) click(id);
+    for (ControlId id : {opCerna, opCervena, opzelená, opModra, op05D, op1D, op15D})
+        click(id);
     tk.setScrollValue(7);
     ASSERT_FALSE(window.dispatch(HScroll1, Event::Change));
     EXPECT_EQ(tk.text(nFrekvence), "0,5");

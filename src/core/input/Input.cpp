@@ -112,7 +112,7 @@ ControlId nextTabStop(std::optional<ControlId> from, bool back, const std::funct
     for (const ControlRow& c : layout())
         if (c.tabStop && c.tabIndex >= 0 && reachable(c.id)) rows.push_back(&c);
     std::sort(rows.begin(), rows.end(),
-                     [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
+              [](const ControlRow* a, const ControlRow* b) { return a->tabIndex < b->tabIndex; });
     // One stop per group of option buttons: its chosen one, else its first.
     std::vector<ControlId> stops;
     std::vector<ControlId> groups; // the frame of each stop, or the window
